@@ -1,0 +1,9 @@
+#include "game/NumberText.h"
+
+namespace kestrelink {
+
+std::string signedDecimal(long long value) {
+    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+} // namespace kestrelink

@@ -1,0 +1,35 @@
+// Generates a puzzle: the colours in play, the PC connector colours, a hidden solution whose
+// cables join all PCs into one ring, and cable connector colours that make it reachable.
+#pragma once
+
+#include "game/Color.h"
+#include "game/GameState.h"
+#include "game/RandomSource.h"
+
+#include <string>
+#include <vector>
+
+namespace kestrelink {
+
+struct GeneratedPuzzle {
+    // Colour of PC connector c, c = 0..2N-1.
+    std::vector<Color> pcConnectorColors;
+    // Colour of cable connector j, j = 0..2N-1.
+    std::vector<Color> cableConnectorColors;
+    // Diagnostic listing of the pairing (written after the single-ring test passes).
+    std::vector<std::string> pairingListing;
+    // Diagnostic listing of the cable assignment.
+    std::vector<std::string> cableListing;
+    // How many pairings were drawn before one formed a single ring (at least 1).
+    int attempts = 0;
+};
+
+// Uses state.NumberOfPCs (4..16) and state.ColorPalette (filled); colorCount is 4..10.
+// Writes state.GameColors and state.SolutionPlan (rows 0..2N-1, both columns).
+GeneratedPuzzle generatePuzzle(GameState& state, int colorCount, RandomSource& random);
+
+// True when the pairing in SolutionPlan column 0, rows 0..2N-1, walked cable, PC, cable, ...
+// from PC connector 0, passes all N PCs before returning: the cables form one ring.
+bool pairingFormsSingleRing(const GameState& state);
+
+} // namespace kestrelink

@@ -1,0 +1,31 @@
+// Where the game's random numbers come from. Generation takes a RandomSource so that tests can
+// seed it and pin exact results.
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+namespace kestrelink {
+
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    // A uniform whole number in 0..n-1; n >= 1.
+    virtual int below(int n) = 0;
+};
+
+// Mersenne Twister seeded once. Every draw is fresh and uniform: unlike reseeding from the clock
+// before each draw, two draws within one clock tick never repeat each other by construction.
+class StdRandomSource final : public RandomSource {
+public:
+    // Seeded from std::random_device mixed with the clock.
+    StdRandomSource();
+    explicit StdRandomSource(std::uint64_t seed);
+
+    int below(int n) override;
+
+private:
+    std::mt19937_64 engine_;
+};
+
+} // namespace kestrelink

@@ -1,0 +1,45 @@
+# Shared by scripts/play and scripts/test: install what is missing, then configure and build.
+# Sourced, not run.
+
+KESTRELINK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+KESTRELINK_BUILD="$KESTRELINK_ROOT/build"
+
+# Debian/Ubuntu packages the build, the tests and the game need.
+KESTRELINK_PACKAGES=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-qpa-plugins libgl-dev
+    libgtest-dev libbenchmark-dev
+    fonts-liberation2 fonts-dejavu-core
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
+}
+
+ensure_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+configure_and_build() {
+    local extra=()
+    # Warnings fail the build in CI; locally they are shown but do not stop play.
+    if [ "${CI:-}" = "true" ] || [ "${KESTRELINK_STRICT:-}" = "1" ]; then
+        extra+=(-DKESTRELINK_WARNINGS_AS_ERRORS=ON)
+    fi
+    cmake -S "$KESTRELINK_ROOT" -B "$KESTRELINK_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        "${extra[@]}" "$@"
+    cmake --build "$KESTRELINK_BUILD" --parallel "$(nproc)"
+}

@@ -1,0 +1,29 @@
+#include "ui/common/Fonts.h"
+
+#include "ui/common/Twips.h"
+
+#include <QApplication>
+#include <QPalette>
+
+namespace kestrelink::ui {
+
+QFont dialogFont(double points, bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
+    // One point is 20 twips.
+    font.setPixelSize(qMax(1, qRound(toPixels(points * 20.0))));
+    font.setBold(bold);
+    return font;
+}
+
+QColor toQColor(Color color) {
+    if (color == kButtonFace)
+        return QApplication::palette().color(QPalette::Button);
+    if (color == kMenuBar)
+        return QApplication::palette().color(QPalette::Window);
+    return {redOf(color), greenOf(color), blueOf(color)};
+}
+
+} // namespace kestrelink::ui

@@ -1,0 +1,24 @@
+// Pictograms drawn by the program itself as vectors, sharp at any scale: the desktop computer,
+// the smiling and frowning faces, the pair of heavy arrows, and the window icon.
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QPainter>
+#include <QRectF>
+
+namespace kestrelink::ui {
+
+// A desktop computer (monitor on a base unit) fitted and centred in `box`, drawn in `ink`.
+void paintComputer(QPainter& painter, const QRectF& box, const QColor& ink);
+
+// A round face fitted and centred in `box`: outline, two eyes and a smiling or frowning mouth.
+void paintFace(QPainter& painter, const QRectF& box, const QColor& ink, bool smiling);
+
+// Two heavy arrows, one pointing left and one pointing right, side by side in `box`.
+void paintDoubleArrow(QPainter& painter, const QRectF& box, const QColor& ink);
+
+// Two PCs joined by a cable, with 16 x 16 and 32 x 32 images.
+QIcon windowIcon();
+
+} // namespace kestrelink::ui
