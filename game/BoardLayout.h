@@ -11,13 +11,13 @@ namespace kestrelink {
 
 // The four-PC window definition (positions and sizes in twips) that the layout extends.
 namespace definition {
-inline constexpr float kConnectorSize = 195;   // PC connectors, cable connectors, cover-ups
+inline constexpr float kConnectorSize = 195; // PC connectors, cable connectors, cover-ups
 inline constexpr float kPcWidth = 600;
 inline constexpr float kPcHeight = 645;
 inline constexpr float kAreaWidth = 615;
 inline constexpr float kAreaHeight = 315;
-inline constexpr float kCableSpacing = 540;    // one cable per PC, 540 twips apart
-inline constexpr float kRowSpacing = 720;      // between two PCs of one column
+inline constexpr float kCableSpacing = 540; // one cable per PC, 540 twips apart
+inline constexpr float kRowSpacing = 720;   // between two PCs of one column
 inline constexpr TwipRect kCommandFrame{60, 0, 5175, 975};
 inline constexpr TwipRect kMessageLabel{960, 1080, 3555, 975};
 inline constexpr TwipRect kFaceLeft{0, 960, 855, 915};
@@ -33,11 +33,11 @@ inline constexpr float kClientHeight = 4965;
 
 // The controls that follow the window's width: centred or right-aligned.
 struct WidthAlignedControls {
-    float commandFrameLeft = 0;   // Int((width - frame width) / 2)
-    float messageLeft = 0;        // Int((width - label width) / 2)
-    float rightFaceLeft = 0;      // lblSmile2 and lblFrown2: width - 855 - 200
-    float endingTimeLeft = 0;     // width - 1095 - 200
-    float elapsedTimeLeft = 0;    // width - 1095 - 200
+    float commandFrameLeft = 0; // Int((width - frame width) / 2)
+    float messageLeft = 0;      // Int((width - label width) / 2)
+    float rightFaceLeft = 0;    // lblSmile2 and lblFrown2: width - 855 - 200
+    float endingTimeLeft = 0;   // width - 1095 - 200
+    float elapsedTimeLeft = 0;  // width - 1095 - 200
 };
 
 struct BoardLayout {
@@ -49,11 +49,11 @@ struct BoardLayout {
     std::vector<TwipLine> cableSegments;   // TheCable(3k..3k+2) as start-up places them
     float windowWidth = 0;                 // outer size, border and caption included
     float windowHeight = 0;
-    WidthAlignedControls aligned;          // for windowWidth exactly
-    float cableBandWidth = 0;              // lblCoverUpCableBackground: N x 540
+    WidthAlignedControls aligned; // for windowWidth exactly
+    float cableBandWidth = 0;     // lblCoverUpCableBackground: N x 540
 };
 
-// The whole board for n PCs, n in 4..16.
+// The whole board for n PCs, n in 4..16 (other values are clamped to that range).
 BoardLayout layoutBoard(int n);
 
 // Centring and right alignment for a window of the given outer width (the width as the platform
@@ -72,7 +72,8 @@ std::array<TwipLine, 3> redrawCable(const TwipRect& firstEnd, const TwipRect& se
 
 // Where a cable connector dropped on PC connector c snaps: the same Top, and beside the PC
 // connector on the side facing the middle of the board. `rightColumn` is whether c's area lies
-// right of area 0.
+// right of area 0. The offset is the PC connector's width; `cableConnector` is not read (both
+// are 195 twips wide on this board).
 TwipPoint snapPosition(const TwipRect& pcConnector, const TwipRect& cableConnector,
                        bool rightColumn);
 
