@@ -1,3 +1,4 @@
+// Time-of-day and elapsed-time texts of the game clock.
 #include "game/ClockText.h"
 
 #include <cstdio>
@@ -8,7 +9,8 @@ namespace kestrelink {
 namespace {
 
 std::string hhmmss(long long hours, long long minutes, long long seconds) {
-    char text[16];
+    // Sized for any long long, so the compiler can prove the text is never cut short.
+    char text[64];
     std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", hours, minutes, seconds);
     return text;
 }

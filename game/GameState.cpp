@@ -1,3 +1,4 @@
+// Filling the shared state's palette at start-up.
 #include "game/GameState.h"
 
 #include "game/Palette.h"

@@ -1,3 +1,4 @@
+// Signed decimal text for the listings and the report.
 #include "game/NumberText.h"
 
 namespace kestrelink {

@@ -1,3 +1,4 @@
+// The palette table and the lookup of colour names.
 #include "game/Palette.h"
 
 namespace kestrelink {

@@ -20,7 +20,8 @@ struct GeneratedPuzzle {
     std::vector<std::string> pairingListing;
     // Diagnostic listing of the cable assignment.
     std::vector<std::string> cableListing;
-    // How many pairings were drawn before one formed a single ring (at least 1).
+    // How many pairings were drawn until one formed a single ring (at least 1), counting those
+    // abandoned after a connector drew itself: 2N on average.
     int attempts = 0;
 };
 

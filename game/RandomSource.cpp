@@ -1,3 +1,4 @@
+// The seeded and the freshly seeded random sources.
 #include "game/RandomSource.h"
 
 #include <chrono>
