@@ -4,7 +4,10 @@
 namespace kestrelink {
 
 std::string signedDecimal(long long value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    std::string text = std::to_string(value);
+    if (value >= 0)
+        text.insert(text.begin(), ' ');
+    return text;
 }
 
 } // namespace kestrelink

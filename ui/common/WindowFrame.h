@@ -1,0 +1,21 @@
+// The frame every window of the game has: a fixed single border with a close box and no
+// minimize or maximize box, the program's icon, and placement helpers.
+#pragma once
+
+#include <QSize>
+#include <QWidget>
+
+namespace kestrelink::ui {
+
+// Fixed border, close box only, the window icon. The client size is fixed to `clientSize`.
+void applyFixedSingleBorder(QWidget& window, const QSize& clientSize);
+
+// The size the frame adds around the client area, as the platform reports it once the window
+// manager has decorated the window; zero before that (and always without a window manager).
+QSize frameExtent(const QWidget& window);
+
+// Moves the window so that its outer rectangle is centred on its screen (the primary screen
+// before it is shown).
+void centreOnScreen(QWidget& window);
+
+} // namespace kestrelink::ui

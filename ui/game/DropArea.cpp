@@ -1,0 +1,60 @@
+#include "ui/game/DropArea.h"
+
+#include "ui/game/CableConnectorDrag.h"
+
+#include <QDragEnterEvent>
+
+namespace kestrelink::ui {
+
+DropArea::DropArea(int index, quint64 windowToken, QWidget* parent)
+    : BoardControl(index, Border::None, parent), windowToken_(windowToken) {
+    setObjectName(QStringLiteral("ThePcConnectorArea%1").arg(index));
+    setAcceptDrops(true);
+}
+
+void DropArea::dragEnterEvent(QDragEnterEvent* event) {
+    const auto source = decodeCableConnectorDrag(event->mimeData(), windowToken_);
+    if (!source) {
+        draggedIndex_ = -1;
+        event->ignore();
+        return;
+    }
+    draggedIndex_ = *source;
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+    emit dragOver(index(), *source, Enter);
+}
+
+void DropArea::dragMoveEvent(QDragMoveEvent* event) {
+    const auto source = decodeCableConnectorDrag(event->mimeData(), windowToken_);
+    if (!source) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+    emit dragOver(index(), *source, Over);
+}
+
+void DropArea::dragLeaveEvent(QDragLeaveEvent* event) {
+    event->accept();
+    if (draggedIndex_ < 0)
+        return;
+    const int source = draggedIndex_;
+    draggedIndex_ = -1;
+    emit dragOver(index(), source, Leave);
+}
+
+void DropArea::dropEvent(QDropEvent* event) {
+    draggedIndex_ = -1;
+    const auto source = decodeCableConnectorDrag(event->mimeData(), windowToken_);
+    if (!source) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+    emit dropped(index(), *source);
+}
+
+} // namespace kestrelink::ui

@@ -1,0 +1,67 @@
+#include "ui/startup/GameWindowHost.h"
+
+#include "ui/common/WindowFrame.h"
+#include "ui/game/GameWindow.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace kestrelink::ui {
+
+GameWindowHost::GameWindowHost(GameState& state, StartupSettings& settings, QWidget* dialogParent)
+    : state_(state), settings_(settings), dialogParent_(dialogParent),
+      random_(std::make_unique<StdRandomSource>()) {}
+
+GameWindowHost::~GameWindowHost() {
+    // Ending the program closes no window: the game window goes without its closing steps.
+    delete window_.data();
+}
+
+bool GameWindowHost::fitsOnScreen(const QSize& windowOuter, const QSize& screen) {
+    return windowOuter.width() <= screen.width() && windowOuter.height() <= screen.height();
+}
+
+GameWindow* GameWindowHost::play() {
+    if (window_) {
+        window_->close();
+        delete window_.data();
+    }
+    auto* window = new GameWindow(state_, settings_, *random_);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window_ = window;
+    window->Form_Load();
+    window->show();
+
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QSize outer = window->size() + frameExtent(*window);
+    if (screen != nullptr && !fitsOnScreen(outer, screen->size())) {
+        QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+                        QStringLiteral("Your Screen Settings are not large enough to support "
+                                       "the window size needed for these game settings\n\n"
+                                       "Please select fewer PCs or increase your screen "
+                                       "resolution"),
+                        QMessageBox::Ok, dialogParent_);
+        box.setObjectName(QStringLiteral("screenTooSmallMessage"));
+        box.exec();
+        if (window_)
+            window_->close();
+        return nullptr;
+    }
+    return window;
+}
+
+void GameWindowHost::close() {
+    if (window_)
+        window_->close();
+}
+
+void GameWindowHost::raise() {
+    if (!window_)
+        return;
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+} // namespace kestrelink::ui
