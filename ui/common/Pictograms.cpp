@@ -1,0 +1,170 @@
+// The program's pictograms as vector paths, and the window icon drawn from them pixel by pixel.
+#include "ui/common/Pictograms.h"
+
+#include <QImage>
+#include <QPainterPath>
+#include <QPixmap>
+#include <algorithm>
+
+namespace kestrelink::ui {
+
+namespace {
+
+// Maps a design drawn in a `designWidth` x `designHeight` grid onto the largest rectangle of the
+// same proportions that fits centred in `box`.
+void fitDesign(QPainter& painter, const QRectF& box, double designWidth, double designHeight) {
+    const double scale = std::min(box.width() / designWidth, box.height() / designHeight);
+    painter.translate(box.center().x() - designWidth * scale / 2.0,
+                      box.center().y() - designHeight * scale / 2.0);
+    painter.scale(scale, scale);
+}
+
+// The computer in a 100 x 100 grid: a monitor with a thick bezel on a short stand, standing on
+// a flat desktop case with two drive slots and a power light. The holes are cut out (odd-even
+// fill), so whatever lies beneath shows through them as it does through a glyph.
+QPainterPath computerBody() {
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addRoundedRect(QRectF(12, 2, 76, 58), 6, 6);
+    path.addRoundedRect(QRectF(21, 11, 58, 40), 2, 2);
+
+    QPainterPath stand;
+    stand.moveTo(42, 59);
+    stand.lineTo(58, 59);
+    stand.lineTo(62, 69);
+    stand.lineTo(38, 69);
+    stand.closeSubpath();
+
+    QPainterPath caseUnit;
+    caseUnit.setFillRule(Qt::OddEvenFill);
+    caseUnit.addRoundedRect(QRectF(3, 68, 94, 30), 3, 3);
+    caseUnit.addRect(QRectF(52, 75, 36, 5));
+    caseUnit.addRect(QRectF(52, 85, 36, 5));
+    caseUnit.addEllipse(QPointF(17, 83), 5, 5);
+
+    return path.united(stand).united(caseUnit);
+}
+
+// The screen, tinted so that the monitor reads as a lit screen rather than an empty frame.
+QRectF computerScreen() {
+    return {21, 11, 58, 40};
+}
+
+// One heavy arrow pointing right in a 13 x 10 grid: a thick shaft and a head of full height.
+QPainterPath rightArrow() {
+    QPainterPath path;
+    path.moveTo(0, 3);
+    path.lineTo(7, 3);
+    path.lineTo(7, 0);
+    path.lineTo(13, 5);
+    path.lineTo(7, 10);
+    path.lineTo(7, 7);
+    path.lineTo(0, 7);
+    path.closeSubpath();
+    return path;
+}
+
+// Two PCs joined by a cable on a 32 x 32 grid, drawn without smoothing so that each size keeps
+// to a few flat colours. At 16 x 16 the same grid is halved and every rectangle is snapped to
+// whole pixels.
+QPixmap linkedComputersImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const double k = size / 32.0;
+    const auto fill = [&](int x, int y, int w, int h, const QColor& colour) {
+        const int left = qRound(x * k);
+        const int top = qRound(y * k);
+        painter.fillRect(QRect(left, top, std::max(1, qRound((x + w) * k) - left),
+                               std::max(1, qRound((y + h) * k) - top)),
+                         colour);
+    };
+    const QColor outline(0, 0, 0);
+    const QColor body(192, 192, 192);
+    const QColor screen(0, 128, 128);
+    const QColor cable(0, 0, 255);
+
+    // The cable runs from under the left PC down and across into the right PC's case.
+    fill(6, 18, 4, 12, cable);
+    fill(6, 26, 18, 4, cable);
+    fill(20, 26, 4, 4, cable);
+
+    const auto computer = [&](int x, int y) {
+        // Monitor, screen, stand and case, 14 wide and 16 high.
+        fill(x, y, 14, 10, outline);
+        fill(x + 2, y + 2, 10, 6, screen);
+        fill(x + 6, y + 10, 2, 2, outline);
+        fill(x, y + 12, 14, 4, outline);
+        fill(x + 2, y + 12, 10, 2, body);
+    };
+    computer(0, 2);
+    computer(16, 10);
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+void paintComputer(QPainter& painter, const QRectF& box, const QColor& ink) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    fitDesign(painter, box, 100.0, 100.0);
+    painter.setPen(Qt::NoPen);
+    QColor tint = ink;
+    tint.setAlphaF(0.3f);
+    painter.setBrush(tint);
+    painter.drawRect(computerScreen());
+    painter.setBrush(ink);
+    painter.drawPath(computerBody());
+    painter.restore();
+}
+
+void paintFace(QPainter& painter, const QRectF& box, const QColor& ink, bool smiling) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    fitDesign(painter, box, 100.0, 100.0);
+
+    QPen pen(ink, 7.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(50, 50), 46, 46);
+
+    QPainterPath mouth;
+    if (smiling) {
+        mouth.moveTo(26, 60);
+        mouth.quadTo(50, 88, 74, 60);
+    } else {
+        mouth.moveTo(26, 80);
+        mouth.quadTo(50, 54, 74, 80);
+    }
+    painter.drawPath(mouth);
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    painter.drawEllipse(QPointF(34, 36), 6, 9);
+    painter.drawEllipse(QPointF(66, 36), 6, 9);
+    painter.restore();
+}
+
+void paintDoubleArrow(QPainter& painter, const QRectF& box, const QColor& ink) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Two 13-wide arrows with a gap of 2 between them.
+    fitDesign(painter, box, 28.0, 10.0);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    const QPainterPath right = rightArrow();
+    // The left arrow is the right one mirrored about its own middle.
+    painter.drawPath(QTransform(-1, 0, 0, 1, 13, 0).map(right));
+    painter.drawPath(right.translated(15, 0));
+    painter.restore();
+}
+
+QIcon windowIcon() {
+    QIcon icon;
+    icon.addPixmap(linkedComputersImage(16));
+    icon.addPixmap(linkedComputersImage(32));
+    return icon;
+}
+
+} // namespace kestrelink::ui

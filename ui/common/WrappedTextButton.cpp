@@ -1,0 +1,27 @@
+// QPushButton draws its caption on one line only; this one lets the style draw the bevel and
+// focus frame and lays the caption out itself, word-wrapped.
+#include "ui/common/WrappedTextButton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace kestrelink::ui {
+
+WrappedTextButton::WrappedTextButton(const QString& text, QWidget* parent)
+    : QPushButton(text, parent) {}
+
+void WrappedTextButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    const QRect textArea =
+        style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(2, 0, -2, 0);
+    style()->drawItemText(&painter, textArea, Qt::AlignCenter | Qt::TextWordWrap, option.palette,
+                          isEnabled(), caption, QPalette::ButtonText);
+}
+
+} // namespace kestrelink::ui

@@ -1,0 +1,395 @@
+// The start-up window: its controls as laid out in twips, the handlers that keep the settings
+// and the shared state in step, and the lock the game window puts on the settings.
+#include "ui/startup/MainStartupWindow.h"
+
+#include "game/Color.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/Twips.h"
+#include "ui/common/Website.h"
+#include "ui/common/WrappedTextButton.h"
+#include "ui/startup/ComputerRing.h"
+#include "ui/startup/SettingsFrame.h"
+#include "ui/startup/WrappingCheckBox.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QUrl>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace kestrelink::ui {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Kestrelink® Connection Game");
+const QString kInfoTitle = QStringLiteral("Kestrelink® Connection Game Info");
+
+// Some platform styles jump the thumb to a clicked point of the track; the counts are meant to
+// move by their large step there.
+class PagingScrollBarStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ScrollBar_LeftClickAbsolutePosition)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+void place(QWidget* widget, const char* name, double left, double top, double width,
+           double height) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(toPixelRect(left, top, width, height));
+}
+
+// Labels of the window definition wrap at their width and start at the top left, unless said
+// otherwise.
+QLabel* makeLabel(QWidget* parent, const QString& text, const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(font);
+    return label;
+}
+
+void setTextColor(QWidget* widget, Color color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, toQColor(color));
+    widget->setPalette(palette);
+}
+
+QScrollBar* makeCountScrollBar(QWidget* parent, QStyle* style, int minimum, int maximum,
+                               int largeStep) {
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setStyle(style);
+    bar->setRange(minimum, maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(largeStep);
+    bar->setValue(minimum);
+    // Tracking makes a dragged thumb report every value it passes, as a move does.
+    bar->setTracking(true);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    return bar;
+}
+
+QLineEdit* makeCountBox(QWidget* parent) {
+    auto* box = new QLineEdit(QStringLiteral("4"), parent);
+    box->setFont(dialogFont(12, true));
+    box->setEnabled(false);
+    return box;
+}
+
+} // namespace
+
+MainStartupWindow::MainStartupWindow(GameState& state, QWidget* parent)
+    : MainStartupWindow(state, nullptr, parent) {}
+
+MainStartupWindow::MainStartupWindow(GameState& state, RandomSource& random, QWidget* parent)
+    : MainStartupWindow(state, &random, parent) {}
+
+MainStartupWindow::MainStartupWindow(GameState& state, RandomSource* injected, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      state_(state), ownRandom_(injected ? nullptr : std::make_unique<StdRandomSource>()),
+      random_(injected ? *injected : *ownRandom_) {
+    setObjectName(QStringLiteral("MainStartupWindow"));
+    setWindowTitle(kCaption);
+    setFixedSize(toPixelSize(8535, 6450));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, toQColor(kButtonFace));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    buildControls();
+    setTabOrderAndFocus();
+    connectHandlers();
+    centreOnScreen();
+    Form_Load();
+}
+
+MainStartupWindow::~MainStartupWindow() = default;
+
+void MainStartupWindow::buildControls() {
+    buildComputerRing(this);
+
+    lblKestrelinkGame =
+        makeLabel(this, QStringLiteral("Welcome to the Orvane Kestrelink® Connection Game"),
+                  dialogFont(18, true));
+    lblKestrelinkGame->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    place(lblKestrelinkGame, "lblKestrelinkGame", 60, 120, 8415, 795);
+
+    Label3 = makeLabel(this,
+                       QStringLiteral("This simple game can be lots of fun and you might find "
+                                      "that it is more frustrating and harder than it first "
+                                      "appears to be."),
+                       dialogFont(9.75, true));
+    setTextColor(Label3, 0x00000000);
+    place(Label3, "Label3", 1020, 1080, 6180, 600);
+
+    Label5 = makeLabel(this, QStringLiteral("Careful ... Don't Have Too Much Fun With It !"),
+                       dialogFont(13.5, true));
+    setTextColor(Label5, 0x00FFFF80);
+    place(Label5, "Label5", 840, 1680, 6270, 360);
+
+    Label4 = makeLabel(
+        this,
+        QStringLiteral("The object of the game is to connect all of the PCs together as quickly "
+                       "as possible using the cables provided -- Note that to be connected "
+                       "correctly, each PC must be connected to (2) other PCs so that data can "
+                       "flow to ALL PCs.  Adding more PCs makes the game more difficult.  "
+                       "Setting fewer colors can make the game more difficult as well.  Setting "
+                       "Advanced hides cable connectors during play."),
+        dialogFont(9.75, false));
+    place(Label4, "Label4", 120, 2160, 4155, 2295);
+
+    buildSettingsFrame();
+
+    cmdVisitOrvane = new WrappedTextButton(
+        QStringLiteral("Visit Orvane' Website for the best in PC to PC Connection and Networking "
+                       "Products ... ") +
+            QLatin1String(kMakerWebsite),
+        this);
+    cmdVisitOrvane->setFont(dialogFont(9.75, true));
+    cmdVisitOrvane->setToolTip(
+        QStringLiteral("Go ahead -- Check out our great PC to PC Connection Products"));
+    place(cmdVisitOrvane, "cmdVisitOrvane", 4500, 4620, 3975, 1155);
+
+    cmdHelp = new QPushButton(QStringLiteral("Help"), this);
+    cmdHelp->setFont(dialogFont(8.25, true));
+    cmdHelp->setToolTip(QStringLiteral("More help"));
+    place(cmdHelp, "cmdHelp", 4500, 5880, 1815, 495);
+
+    cmdExit = new QPushButton(QStringLiteral("Exit"), this);
+    cmdExit->setFont(dialogFont(8.25, true));
+    cmdExit->setToolTip(QStringLiteral("Exit Kestrelink® Connection Game"));
+    place(cmdExit, "cmdExit", 6540, 5880, 1935, 495);
+
+    // The generator's listings go here; the player never sees them.
+    lstDebug = new QListWidget(this);
+    place(lstDebug, "lstDebug", 900, 6300, 1035, 6105);
+    lstDebug->hide();
+    lstDebug1 = new QListWidget(this);
+    place(lstDebug1, "lstDebug1", 1860, 6300, 1035, 6105);
+    lstDebug1->hide();
+}
+
+void MainStartupWindow::buildSettingsFrame() {
+    Frame1 = new SettingsFrame(QStringLiteral("Select Play or Experience Level"), this);
+    Frame1->setFont(dialogFont(8.25, true));
+    place(Frame1, "Frame1", 4500, 2160, 3975, 2355);
+
+    PlayLevel[0] = new QRadioButton(QStringLiteral("Beginner"), Frame1);
+    PlayLevel[0]->setFont(dialogFont(9.75, true));
+    PlayLevel[0]->setToolTip(QStringLiteral("Easier games"));
+    PlayLevel[0]->setChecked(true);
+    place(PlayLevel[0], "PlayLevel0", 120, 300, 1875, 255);
+
+    PlayLevel[1] = new QRadioButton(QStringLiteral("Advanced"), Frame1);
+    PlayLevel[1]->setFont(dialogFont(9.75, true));
+    PlayLevel[1]->setToolTip(QStringLiteral("More difficult games"));
+    place(PlayLevel[1], "PlayLevel1", 2100, 300, 1575, 255);
+
+    Label1 = makeLabel(Frame1, QStringLiteral("Number of PCs to Connect"), dialogFont());
+    place(Label1, "Label1", 180, 660, 1095, 435);
+
+    auto* scrollStyle = new PagingScrollBarStyle;
+    scrollStyle->setParent(this);
+
+    HScroll1 = makeCountScrollBar(Frame1, scrollStyle, kMinPcs, kMaxPcs, 4);
+    place(HScroll1, "HScroll1", 1440, 660, 1635, 315);
+
+    txtGamePCs = makeCountBox(Frame1);
+    txtGamePCs->setMaxLength(2);
+    place(txtGamePCs, "txtGamePCs", 3180, 660, 495, 330);
+
+    chkUseRandomColorCount = new WrappingCheckBox(QStringLiteral("Use Random Color Count"), Frame1);
+    chkUseRandomColorCount->setFont(dialogFont());
+    place(chkUseRandomColorCount, "chkUseRandomColorCount", 120, 1140, 1275, 375);
+
+    HScroll2 = makeCountScrollBar(Frame1, scrollStyle, 4, 10, 2);
+    place(HScroll2, "HScroll2", 1440, 1140, 1635, 315);
+
+    txtColorCount = makeCountBox(Frame1);
+    place(txtColorCount, "txtColorCount", 3180, 1110, 495, 345);
+
+    cmdPlay = new QPushButton(QStringLiteral("Play Now"), Frame1);
+    cmdPlay->setFont(dialogFont(12, true));
+    cmdPlay->setToolTip(QStringLiteral("Open Game Window and start game"));
+    place(cmdPlay, "cmdPlay", 180, 1620, 3615, 615);
+}
+
+void MainStartupWindow::setTabOrderAndFocus() {
+    const std::array<QWidget*, 9> order{PlayLevel[0], PlayLevel[1],           cmdHelp,
+                                        cmdExit,      cmdVisitOrvane,         cmdPlay,
+                                        HScroll2,     chkUseRandomColorCount, HScroll1};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    PlayLevel[0]->setFocus();
+}
+
+void MainStartupWindow::connectHandlers() {
+    connect(HScroll1, &QScrollBar::valueChanged, this, &MainStartupWindow::HScroll1_Change);
+    connect(HScroll2, &QScrollBar::valueChanged, this, &MainStartupWindow::HScroll2_Change);
+    connect(txtGamePCs, &QLineEdit::textChanged, this, &MainStartupWindow::txtGamePCs_Change);
+    connect(chkUseRandomColorCount, &QCheckBox::toggled, this,
+            &MainStartupWindow::chkUseRandomColorCount_Click);
+    connect(Frame1, &SettingsFrame::frameClicked, this, &MainStartupWindow::Frame1_Click);
+    connect(cmdPlay, &QPushButton::clicked, this, &MainStartupWindow::cmdPlay_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &MainStartupWindow::cmdHelp_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &MainStartupWindow::cmdExit_Click);
+    connect(cmdVisitOrvane, &QPushButton::clicked, this, &MainStartupWindow::cmdVisitOrvane_Click);
+}
+
+// The frame is not known before the window manager has decorated the window, so the client
+// area is centred; the caption shifts it by a few pixels at most.
+void MainStartupWindow::centreOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void MainStartupWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    paintComputerRingCables(painter);
+}
+
+void MainStartupWindow::Form_Load() {
+    state_.AppPath = QCoreApplication::applicationDirPath().toStdString();
+    txtGamePCs_Change();
+}
+
+void MainStartupWindow::HScroll1_Change() {
+    txtGamePCs->setText(QString::number(HScroll1->value()));
+}
+
+void MainStartupWindow::HScroll2_Change() {
+    // Clearing the box shows the scroll bar's count through its own handler; the count is set
+    // again here for the case that the box was already clear.
+    chkUseRandomColorCount->setChecked(false);
+    txtColorCount->setText(QString::number(HScroll2->value()));
+}
+
+void MainStartupWindow::txtGamePCs_Change() {
+    bool isNumber = false;
+    const double value = txtGamePCs->text().toDouble(&isNumber);
+    const long rounded = isNumber ? std::lround(value) : 0L;
+    state_.NumberOfPCs = static_cast<std::int16_t>(
+        std::clamp<long>(rounded, std::numeric_limits<std::int16_t>::min(),
+                         std::numeric_limits<std::int16_t>::max()));
+}
+
+void MainStartupWindow::chkUseRandomColorCount_Click() {
+    if (chkUseRandomColorCount->isChecked())
+        txtColorCount->setText(QString::number(random_.below(6) + 4));
+    else
+        txtColorCount->setText(QString::number(HScroll2->value()));
+}
+
+void MainStartupWindow::Frame1_Click() {
+    if (!state_.GameWindowIsOpen)
+        return;
+    const QString text =
+        QStringLiteral("You must quit the currently running Game Window in order to change the "
+                       "Game Settings\n\nDo you want to close the current Game Window?\n\n"
+                       "Press YES to close the current Game Window\n"
+                       "Press NO to return to current Game Window\n"
+                       "Press Cancel to just quite this dialog box");
+    QMessageBox box(QMessageBox::Warning, kInfoTitle, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        closeGameWindow();
+        break;
+    case QMessageBox::No:
+        raiseGameWindow();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainStartupWindow::cmdPlay_Click() {}
+
+void MainStartupWindow::cmdHelp_Click() {}
+
+// exit() leaves the event loop without sending a close event to any window (quit() would ask
+// every window to close first), so no window's closing steps run.
+void MainStartupWindow::cmdExit_Click() {
+    QCoreApplication::exit(0);
+}
+
+// Whether a browser took the address is not reported: the click simply has no visible effect.
+void MainStartupWindow::cmdVisitOrvane_Click() {
+    QDesktopServices::openUrl(QUrl(QLatin1String(kMakerWebsite)));
+}
+
+// TODO(game window): close the running game window; its closing steps give the settings back.
+void MainStartupWindow::closeGameWindow() {}
+
+// TODO(game window): show the running game window again and bring it to the front.
+void MainStartupWindow::raiseGameWindow() {}
+
+bool MainStartupWindow::advancedLevel() const {
+    return PlayLevel[1]->isChecked();
+}
+
+QString MainStartupWindow::colorCountText() const {
+    return txtColorCount->text();
+}
+
+QString MainStartupWindow::pcCountText() const {
+    return txtGamePCs->text();
+}
+
+void MainStartupWindow::showPairingListing(const QStringList& lines) {
+    lstDebug->clear();
+    lstDebug->addItems(lines);
+    lstDebug->repaint();
+}
+
+void MainStartupWindow::showCableListing(const QStringList& lines) {
+    lstDebug1->clear();
+    lstDebug1->addItems(lines);
+    lstDebug1->repaint();
+}
+
+void MainStartupWindow::lockSettings() {
+    const std::array<QWidget*, 8> order{
+        PlayLevel[0], PlayLevel[1], txtGamePCs, HScroll1,
+        HScroll2,     cmdPlay,      Label1,     chkUseRandomColorCount};
+    for (QWidget* control : order)
+        control->setEnabled(false);
+}
+
+void MainStartupWindow::unlockSettings() {
+    // The count boxes stay disabled: they are for display only.
+    const std::array<QWidget*, 7> order{
+        PlayLevel[0], PlayLevel[1], chkUseRandomColorCount, HScroll1, HScroll2, cmdPlay, Label1};
+    for (QWidget* control : order)
+        control->setEnabled(true);
+}
+
+QPoint MainStartupWindow::outerTopLeft() const {
+    return frameGeometry().topLeft();
+}
+
+} // namespace kestrelink::ui
