@@ -74,22 +74,22 @@ void makeSquare(QWidget* parent, const QString& name, const Square& square) {
 
 void buildComputerRing(QWidget* window) {
     for (std::size_t i = 0; i < kFrames.size(); ++i) {
-        const ComputerFrame& spec = kFrames[i];
+        const ComputerFrame& layout = kFrames[i];
         auto* frame = new QFrame(window);
         frame->setObjectName(QStringLiteral("frmForm3PC%1").arg(i));
-        frame->setGeometry(toPixelRect(spec.frame));
+        frame->setGeometry(toPixelRect(layout.frame));
         frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
         auto* picture = new ComputerPicture(frame);
         picture->setObjectName(QStringLiteral("form3PC%1").arg(i));
         picture->setGeometry(
-            toPixelRect(spec.picture.x, spec.picture.y, kPictureSize.x, kPictureSize.y));
+            toPixelRect(layout.picture.x, layout.picture.y, kPictureSize.x, kPictureSize.y));
 
-        for (const Square& square : spec.pcConnectors)
+        for (const Square& square : layout.pcConnectors)
             makeSquare(frame, QStringLiteral("txtForm3PC"), square);
-        for (int c = 0; c < spec.cableConnectorCount; ++c)
+        for (int c = 0; c < layout.cableConnectorCount; ++c)
             makeSquare(frame, QStringLiteral("txtForm3CableConnector"),
-                       spec.cableConnectors[static_cast<std::size_t>(c)]);
+                       layout.cableConnectors[static_cast<std::size_t>(c)]);
     }
     makeSquare(window, QStringLiteral("txtForm3CableConnector"), kLooseCableConnector);
 }

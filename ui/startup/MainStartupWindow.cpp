@@ -55,8 +55,8 @@ void place(QWidget* widget, const char* name, double left, double top, double wi
     widget->setGeometry(toPixelRect(left, top, width, height));
 }
 
-// Labels of the window definition wrap at their width and start at the top left, unless said
-// otherwise.
+// Labels wrap at their width and start at the top left unless a caller says otherwise, as
+// the classic label control does.
 QLabel* makeLabel(QWidget* parent, const QString& text, const QFont& font) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
