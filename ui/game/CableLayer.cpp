@@ -11,7 +11,6 @@ CableLayer::CableLayer(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TheCable"));
     // Lines take no mouse events and are no drop targets: everything goes to what lies beneath.
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_NoSystemBackground);
 }
 
 void CableLayer::setSegmentCount(int count) {

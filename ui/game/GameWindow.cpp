@@ -7,6 +7,7 @@
 #include "ui/common/StartupSettings.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WindowFrame.h"
+#include "ui/common/WrappedTextButton.h"
 #include "ui/game/BoardControl.h"
 #include "ui/game/CableConnector.h"
 #include "ui/game/CableConnectorDrag.h"
@@ -73,7 +74,8 @@ QLineEdit* makeTimeBox(QWidget* parent, const char* name, const TwipRect& at, co
 
 QPushButton* makeCommand(QGroupBox* frame, const char* name, const char* caption, float left,
                          float width, const char* tip) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), frame);
+    // Captions too long for one line wrap onto two, as the classic command buttons do.
+    auto* button = new WrappedTextButton(QString::fromUtf8(caption), frame);
     button->setObjectName(QLatin1String(name));
     button->setFont(dialogFont(8.25, true));
     button->setToolTip(QString::fromUtf8(tip));
@@ -495,6 +497,10 @@ DropArea* GameWindow::ThePcConnectorArea(int c) const {
 
 PcPicture* GameWindow::txtThePC(int p) const {
     return pcs_.at(static_cast<std::size_t>(p));
+}
+
+QMimeData* GameWindow::dragDataOf(int j) const {
+    return encodeCableConnectorDrag(token_, j);
 }
 
 bool GameWindow::isOwnConnector(int j) const {

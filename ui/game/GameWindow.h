@@ -10,11 +10,13 @@
 
 #include <QLabel>
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
 class QGroupBox;
 class QLineEdit;
+class QMimeData;
 class QPushButton;
 class QTimer;
 
@@ -89,6 +91,9 @@ public:
     QPushButton* cmdQuit() const { return cmdQuit_; }
     QTimer* timerGameClock() const { return timerGameClock_; }
     QTimer* timerCableAnimation() const { return timerCableAnimation_; }
+
+    // What a drag of cable connector j carries (the caller owns it).
+    QMimeData* dragDataOf(int j) const;
 
     // Handlers of the board, named after their controls; public so that the windows' tests can
     // drive them directly as well as through real mouse input.

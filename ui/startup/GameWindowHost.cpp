@@ -51,6 +51,14 @@ GameWindow* GameWindowHost::play() {
     return window;
 }
 
+GameWindow* GameWindowHost::window() const {
+    return window_.data();
+}
+
+bool GameWindowHost::isOpen() const {
+    return !window_.isNull();
+}
+
 void GameWindowHost::close() {
     if (window_)
         window_->close();

@@ -26,8 +26,8 @@ public:
     // screen, says so and closes it again. Returns the window if it stays open.
     GameWindow* play();
 
-    GameWindow* window() const { return window_; }
-    bool isOpen() const { return window_ != nullptr; }
+    GameWindow* window() const;
+    bool isOpen() const;
     void close();
     void raise();
 

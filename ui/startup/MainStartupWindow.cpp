@@ -9,6 +9,7 @@
 #include "ui/common/Website.h"
 #include "ui/common/WrappedTextButton.h"
 #include "ui/startup/ComputerRing.h"
+#include "ui/startup/GameWindowHost.h"
 #include "ui/startup/SettingsFrame.h"
 #include "ui/startup/WrappingCheckBox.h"
 
@@ -106,7 +107,8 @@ MainStartupWindow::MainStartupWindow(GameState& state, RandomSource* injected, Q
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       state_(state), ownRandom_(injected ? nullptr : std::make_unique<StdRandomSource>()),
-      random_(injected ? *injected : *ownRandom_) {
+      random_(injected ? *injected : *ownRandom_),
+      gameHost_(std::make_unique<GameWindowHost>(state, *this, this)) {
     setObjectName(QStringLiteral("MainStartupWindow"));
     setWindowTitle(kCaption);
     setWindowIcon(windowIcon());
@@ -324,17 +326,19 @@ void MainStartupWindow::Frame1_Click() {
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Yes:
-        closeGameWindow();
+        gameHost_->close();
         break;
     case QMessageBox::No:
-        raiseGameWindow();
+        gameHost_->raise();
         break;
     default:
         break;
     }
 }
 
-void MainStartupWindow::cmdPlay_Click() {}
+void MainStartupWindow::cmdPlay_Click() {
+    gameHost_->play();
+}
 
 void MainStartupWindow::cmdHelp_Click() {}
 
@@ -348,12 +352,6 @@ void MainStartupWindow::cmdExit_Click() {
 void MainStartupWindow::cmdVisitOrvane_Click() {
     QDesktopServices::openUrl(QUrl(QLatin1String(kMakerWebsite)));
 }
-
-// TODO(game window): close the running game window; its closing steps give the settings back.
-void MainStartupWindow::closeGameWindow() {}
-
-// TODO(game window): show the running game window again and bring it to the front.
-void MainStartupWindow::raiseGameWindow() {}
 
 bool MainStartupWindow::advancedLevel() const {
     return PlayLevel[1]->isChecked();

@@ -19,6 +19,7 @@ class QScrollBar;
 
 namespace kestrelink::ui {
 
+class GameWindowHost;
 class SettingsFrame;
 class WrappedTextButton;
 class WrappingCheckBox;
@@ -40,6 +41,9 @@ public:
     void lockSettings() override;
     void unlockSettings() override;
     QPoint outerTopLeft() const override;
+
+    // Opens and closes the game window for Play Now and the settings frame's offer.
+    GameWindowHost& gameWindowHost() { return *gameHost_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -64,13 +68,10 @@ private:
     void cmdExit_Click();
     void cmdVisitOrvane_Click();
 
-    // The running game window, answering the offer made when a locked setting is clicked.
-    void closeGameWindow();
-    void raiseGameWindow();
-
     GameState& state_;
     std::unique_ptr<RandomSource> ownRandom_;
     RandomSource& random_;
+    std::unique_ptr<GameWindowHost> gameHost_;
 
     QLabel* lblKestrelinkGame = nullptr;
     QLabel* Label3 = nullptr;

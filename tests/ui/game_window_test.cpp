@@ -1,0 +1,495 @@
+// The game window headless: start-up for 4 and 16 PCs, the verdict, unplugging, marking, the
+// drop rules and the cover-ups, driven through the window's handlers and through events.
+#include "FakeStartupSettings.h"
+#include "game/BoardLayout.h"
+#include "game/GameState.h"
+#include "ui/game/BoardControl.h"
+#include "ui/game/CableConnector.h"
+#include "ui/game/CableLayer.h"
+#include "ui/game/DropArea.h"
+#include "ui/game/GameWindow.h"
+#include "ui/game/PictogramControl.h"
+#include "ui/startup/GameWindowHost.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+using namespace kestrelink;
+using namespace kestrelink::ui;
+using kestrelink::ui::testing::FakeStartupSettings;
+
+namespace {
+
+const QString kInstruction = QStringLiteral(
+    "Connect the PCs together using the cables so that all the PCs are connected and data can "
+    "flow to all PCs -- Good Luck ... And don't have too much fun !!!");
+const QString kSorry =
+    QStringLiteral("                    Sorry \r\rThe PCs are not connected correctly");
+const QString kCongratulations =
+    QStringLiteral("             Congratulations !!!\r\rYou have correctly connected the PCs");
+
+int indexInStack(const QWidget* widget) {
+    return static_cast<int>(widget->parentWidget()->children().indexOf(widget));
+}
+
+bool allCablesAre(const GameWindow& window, Color color, int n) {
+    for (int i = 0; i < 3 * n; ++i)
+        if (window.TheCable()->color(i) != color)
+            return false;
+    return true;
+}
+
+// Puts cable connector j beside PC connector c regardless of colour, as a player could not.
+void forcePlug(GameWindow& window, int j, int c) {
+    const TwipRect pc = window.ThePcConnector(c)->twipRect();
+    const bool right = window.ThePcConnectorArea(c)->twipRect().left >
+                       window.ThePcConnectorArea(0)->twipRect().left;
+    window.TheCableConnector(j)->setTwipTop(pc.top);
+    window.TheCableConnector(j)->setTwipLeft(right ? pc.left - pc.width : pc.left + pc.width);
+}
+
+void plugSolution(GameWindow& window, const GameState& state) {
+    for (int c = 0; c < state.connectorCount(); ++c)
+        window.ThePcConnectorArea_DragDrop(c, state.SolutionPlan[static_cast<std::size_t>(c)][1]);
+}
+
+// Answers the next modal message box with `button` once it is up.
+void answerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr) {
+    QTimer::singleShot(0, [button, text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            answerNextMessageBox(button, text);
+            return;
+        }
+        if (text != nullptr)
+            *text = box->text();
+        box->button(button)->click();
+    });
+}
+
+QPoint overButtonPoint(const GameWindow& window) {
+    return window.cmdHelp()->mapTo(&window, window.cmdHelp()->rect().center());
+}
+
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class GameWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    GameState state;
+    FakeStartupSettings settings;
+    std::unique_ptr<GameWindowHost> host;
+
+    GameWindow* open(int n, bool advanced = false) {
+        state.NumberOfPCs = static_cast<std::int16_t>(n);
+        settings.advanced = advanced;
+        GameWindow* window = host->play();
+        return window;
+    }
+
+private slots:
+    void init() {
+        state = GameState{};
+        settings = FakeStartupSettings{};
+        host = std::make_unique<GameWindowHost>(state, settings, nullptr);
+    }
+
+    void cleanup() {
+        host.reset();
+        flushDeletes();
+    }
+
+    void startUpBuildsTheBoardForNPcs_data() {
+        QTest::addColumn<int>("n");
+        QTest::newRow("4 PCs") << 4;
+        QTest::newRow("9 PCs") << 9;
+        QTest::newRow("16 PCs") << 16;
+    }
+
+    void startUpBuildsTheBoardForNPcs() {
+        QFETCH(int, n);
+        state.NumberOfPCs = static_cast<std::int16_t>(n);
+        StdRandomSource random(7);
+        // Built directly: the headless screen is too small for the 16-PC window.
+        GameWindow window(state, settings, random);
+        window.Form_Load();
+
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("Kestrelink® Connection Game - Playing Window"));
+        QCOMPARE(window.createdConnectorCount(), 2 * n);
+        QCOMPARE(window.createdPcCount(), n);
+        QCOMPARE(window.TheCable()->segmentCount(), 3 * n);
+
+        const BoardLayout layout = layoutBoard(n);
+        for (int c = 0; c < 2 * n; ++c) {
+            const auto i = static_cast<std::size_t>(c);
+            QCOMPARE(window.ThePcConnector(c)->twipRect(), layout.pcConnectors[i]);
+            QCOMPARE(window.ThePcConnectorArea(c)->twipRect(), layout.dropAreas[i]);
+            QCOMPARE(window.TheCableConnector(c)->twipRect(), layout.cableConnectors[i]);
+            QCOMPARE(window.CableCoverUp(c)->twipRect(), layout.cableConnectors[i]);
+            QCOMPARE(state.CableConnectorHome[i][0], std::lround(layout.cableConnectors[i].top));
+            QCOMPARE(state.CableConnectorHome[i][1], std::lround(layout.cableConnectors[i].left));
+            QVERIFY(!window.CableCoverUp(c)->isVisibleTo(&window));
+            QVERIFY(window.TheCableConnector(c)->isVisibleTo(&window));
+            // The plan can always be followed by matching colours.
+            const int j = state.SolutionPlan[i][1];
+            QCOMPARE(window.TheCableConnector(j)->backColor(),
+                     window.ThePcConnector(c)->backColor());
+            QCOMPARE(state.PcConnectorPlug[i][0], std::int16_t(kNone));
+        }
+        for (int p = 0; p < n; ++p)
+            QCOMPARE(window.txtThePC(p)->twipRect(), layout.pcs[static_cast<std::size_t>(p)]);
+        for (int i = 0; i < 3 * n; ++i) {
+            QCOMPARE(window.TheCable()->line(i), layout.cableSegments[static_cast<std::size_t>(i)]);
+            QVERIFY(window.TheCable()->isSegmentVisible(i));
+        }
+        QCOMPARE(window.lblCoverUpCableBackground()->twipRect().width, float(540 * n));
+
+        QCOMPARE(window.lblCongratulations()->caption(), kInstruction);
+        QCOMPARE(window.txtEndingTimeTime()->text(), QStringLiteral("Running"));
+        QCOMPARE(window.txtElapsedTime()->text(), QStringLiteral("00:00:00"));
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$"))
+                    .match(window.txtCurrentTime()->text())
+                    .hasMatch());
+        QVERIFY(window.timerGameClock()->isActive());
+        QVERIFY(!window.timerCableAnimation()->isActive());
+        for (BoardControl* face : {static_cast<BoardControl*>(window.lblSmile1()),
+                                   static_cast<BoardControl*>(window.lblSmile2()),
+                                   static_cast<BoardControl*>(window.lblFrown1()),
+                                   static_cast<BoardControl*>(window.lblFrown2())})
+            QVERIFY(face->isHidden());
+
+        QVERIFY(settings.locked);
+        QVERIFY(state.GameWindowIsOpen);
+        QCOMPARE(settings.pairingListing.size(), 5 * n);
+        QCOMPARE(settings.cableListing.size(), 5 * n);
+
+        // The window is as large as the layout says, up to the pixel the platform rounds to.
+        QVERIFY(std::abs(window.outerWidthTwips() - layout.windowWidth) < 15);
+        QVERIFY(std::abs(window.outerHeightTwips() - layout.windowHeight) < 15);
+        // The right-hand time boxes follow the window's right edge.
+        QCOMPARE(window.txtElapsedTime()->geometry().right() + 1,
+                 qRound((window.outerWidthTwips() - 200) / 15.0));
+    }
+
+    void closingHandsTheSettingsBackAndPlayBuildsAFreshWindow() {
+        QPointer<GameWindow> first = open(5);
+        QVERIFY(first);
+        QVERIFY(first->isVisible());
+        QVERIFY(state.GameWindowIsOpen && settings.locked);
+
+        first->close();
+        flushDeletes();
+        QVERIFY(first.isNull());
+        QVERIFY(!state.GameWindowIsOpen);
+        QVERIFY(!settings.locked);
+        QCOMPARE(settings.unlockCalls, 1);
+
+        QPointer<GameWindow> second = open(6);
+        QVERIFY(second);
+        QCOMPARE(second->createdConnectorCount(), 12);
+        QCOMPARE(second->createdPcCount(), 6);
+        QVERIFY(state.GameWindowIsOpen && settings.locked);
+
+        // Quit Game closes it the same way.
+        QTest::mouseClick(second->cmdQuit(), Qt::LeftButton);
+        flushDeletes();
+        QVERIFY(second.isNull());
+        QVERIFY(!state.GameWindowIsOpen && !settings.locked);
+    }
+
+    void aWindowLargerThanTheScreenIsRefused() {
+        QVERIFY(GameWindowHost::fitsOnScreen({800, 600}, {800, 600}));
+        QVERIFY(!GameWindowHost::fitsOnScreen({801, 600}, {800, 600}));
+        QVERIFY(!GameWindowHost::fitsOnScreen({800, 601}, {800, 600}));
+
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        if (screen.height() >= 625)
+            QSKIP("the headless screen is large enough for 16 PCs");
+        QString text;
+        answerNextMessageBox(QMessageBox::Ok, &text);
+        QVERIFY(open(16) == nullptr);
+        flushDeletes();
+        QCOMPARE(text, QStringLiteral("Your Screen Settings are not large enough to support the "
+                                      "window size needed for these game settings\n\nPlease "
+                                      "select fewer PCs or increase your screen resolution"));
+        QVERIFY(!host->isOpen());
+        QVERIFY(!state.GameWindowIsOpen);
+        QVERIFY(!settings.locked);
+    }
+
+    void advancedLevelCoversTheWaitingConnectors() {
+        GameWindow* window = open(4, true);
+        QVERIFY(window);
+        for (int j = 0; j < 8; ++j) {
+            QVERIFY(window->CableCoverUp(j)->isVisible());
+            QVERIFY(indexInStack(window->CableCoverUp(j)) >
+                    indexInStack(window->TheCableConnector(j)));
+            QVERIFY(indexInStack(window->TheCableConnector(j)) > indexInStack(window->TheCable()));
+            QVERIFY(indexInStack(window->ThePcConnectorArea(j)) < indexInStack(window->TheCable()));
+        }
+        QVERIFY(indexInStack(window->lblCoverUpCableBackground()) <
+                indexInStack(window->TheCable()));
+
+        // The pointer entering the band lifts every cover-up; the bare window brings them back.
+        QWindow* handle = window->windowHandle();
+        const QPoint band = window->lblCoverUpCableBackground()->geometry().center();
+        QTest::mouseMove(handle, band);
+        QTRY_VERIFY(state.CoverUpsLifted);
+        for (int j = 0; j < 8; ++j)
+            QVERIFY(!window->CableCoverUp(j)->isVisible());
+        // A move over a revealed connector changes nothing.
+        QTest::mouseMove(handle, window->TheCableConnector(0)->geometry().center());
+        QVERIFY(state.CoverUpsLifted);
+        QTest::mouseMove(handle, QPoint(window->width() / 2, window->height() - 5));
+        QTRY_VERIFY(!state.CoverUpsLifted);
+        for (int j = 0; j < 8; ++j)
+            QVERIFY(window->CableCoverUp(j)->isVisible());
+    }
+
+    void beginnerLevelNeverShowsTheCoverUps() {
+        GameWindow* window = open(4, false);
+        window->lblCoverUpCableBackground_MouseMove();
+        QVERIFY(!state.CoverUpsLifted);
+        window->Form_MouseMove();
+        for (int j = 0; j < 8; ++j)
+            QVERIFY(!window->CableCoverUp(j)->isVisible());
+    }
+
+    void plugging_the_solution_gives_the_correct_verdict() {
+        GameWindow* window = open(5);
+        plugSolution(*window, state);
+        QCOMPARE(window->lblCongratulations()->caption(), kCongratulations);
+        QVERIFY(window->lblSmile1()->isVisible() && window->lblSmile2()->isVisible());
+        QVERIFY(window->lblFrown1()->isHidden() && window->lblFrown2()->isHidden());
+        QVERIFY(allCablesAre(*window, kWhite, 5));
+        QVERIFY(window->timerCableAnimation()->isActive());
+        QVERIFY(state.GameIsFinished && state.AllPcConnectorsPlugged && state.PcRingIsCorrect);
+        QCOMPARE(state.AnimatedCableIndex, std::int16_t(0));
+        QVERIFY(window->txtEndingTimeTime()->text() != QStringLiteral("Running"));
+        for (int c = 0; c < 10; ++c)
+            QCOMPARE(state.PlayerLinks[static_cast<std::size_t>(c)][0],
+                     state.SolutionPlan[static_cast<std::size_t>(c)][0]);
+
+        // The animation: cable 0 turns black, cable 1 stays white, the index moves on.
+        window->timerCableAnimation_Timer();
+        QCOMPARE(window->TheCable()->color(0), kBlack);
+        QCOMPARE(window->TheCable()->color(3), kWhite);
+        QCOMPARE(state.AnimatedCableIndex, std::int16_t(1));
+
+        // Taking one connector off stops it all: black cables, no faces, the clock runs on.
+        const int j = state.SolutionPlan[0][1];
+        QTest::mouseClick(window->TheCableConnector(j), Qt::RightButton);
+        QCOMPARE(window->TheCableConnector(j)->twipTopLeft(),
+                 (TwipPoint{float(state.CableConnectorHome[static_cast<std::size_t>(j)][1]),
+                            float(state.CableConnectorHome[static_cast<std::size_t>(j)][0])}));
+        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(kNone));
+        QCOMPARE(window->lblCongratulations()->caption(), kInstruction);
+        QVERIFY(allCablesAre(*window, kBlack, 5));
+        QVERIFY(!window->timerCableAnimation()->isActive());
+        QVERIFY(!state.GameIsFinished);
+        QVERIFY(window->lblSmile1()->isHidden());
+    }
+
+    void aWrongWiringIsMarkedCableByCable() {
+        GameWindow* window = open(4);
+        // Both ends of every cable on the two connectors of one PC: four loops, not one ring.
+        for (int k = 0; k < 4; ++k) {
+            forcePlug(*window, 2 * k, 2 * k);
+            forcePlug(*window, 2 * k + 1, 2 * k + 1);
+        }
+        window->ReDrawCables();
+        QCOMPARE(window->lblCongratulations()->caption(), kSorry);
+        QVERIFY(window->lblFrown1()->isVisible() && window->lblFrown2()->isVisible());
+        QVERIFY(window->lblSmile1()->isHidden());
+        QVERIFY(allCablesAre(*window, kRed, 4));
+        QVERIFY(!state.GameIsFinished && !window->timerCableAnimation()->isActive());
+
+        const float level = window->TheCable()->line(0).y1;
+        window->Form_MouseDown(level - 50);
+        QVERIFY(allCablesAre(*window, kRed, 4));
+        window->Form_MouseDown(level - 49);
+        for (int s = 0; s < 3; ++s)
+            QCOMPARE(window->TheCable()->color(s), kBlack);
+        QCOMPARE(window->TheCable()->color(3), kRed);
+        window->Form_MouseDown(level + 49);
+        QVERIFY(allCablesAre(*window, kRed, 4));
+
+        // A real press on the bare window beside the cable's end toggles it too.
+        const QPoint beside(window->width() / 2, qRound(level / 15.0));
+        QVERIFY(window->childAt(beside) == nullptr);
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, beside);
+        QCOMPARE(window->TheCable()->color(0), kBlack);
+
+        // Any redraw paints every cable in the verdict's colour again.
+        window->ReDrawCables();
+        QVERIFY(allCablesAre(*window, kRed, 4));
+    }
+
+    void pressesDoNothingUnlessTheVerdictIsWrong() {
+        GameWindow* window = open(4);
+        window->Form_MouseDown(window->TheCable()->line(0).y1);
+        QVERIFY(allCablesAre(*window, kBlack, 4));
+        plugSolution(*window, state);
+        window->Form_MouseDown(window->TheCable()->line(0).y1);
+        QVERIFY(allCablesAre(*window, kWhite, 4));
+    }
+
+    void dropsFollowTheRulesOfColourAndOccupancy() {
+        GameWindow* window = open(4);
+        const int c = 0;
+        const int fitting = state.SolutionPlan[0][1];
+        int misfit = -1;
+        for (int j = 0; j < 8; ++j)
+            if (window->TheCableConnector(j)->backColor() != window->ThePcConnector(c)->backColor())
+                misfit = j;
+
+        // Hover feedback: red only for a fitting connector over a free area.
+        window->ThePcConnectorArea_DragOver(c, fitting, DropArea::Enter);
+        QCOMPARE(window->ThePcConnectorArea(c)->backColor(), kRed);
+        window->ThePcConnectorArea_DragOver(c, fitting, DropArea::Leave);
+        QCOMPARE(window->ThePcConnectorArea(c)->backColor(), kButtonFace);
+        if (misfit >= 0) {
+            window->ThePcConnectorArea_DragOver(c, misfit, DropArea::Over);
+            QCOMPARE(window->ThePcConnectorArea(c)->backColor(), kButtonFace);
+            const TwipPoint before = window->TheCableConnector(misfit)->twipTopLeft();
+            window->ThePcConnectorArea_DragDrop(c, misfit);
+            QCOMPARE(window->TheCableConnector(misfit)->twipTopLeft(), before);
+        }
+
+        // A fitting drop snaps beside the PC connector, on the side facing the middle.
+        window->ThePcConnectorArea_DragOver(c, fitting, DropArea::Over);
+        window->ThePcConnectorArea_DragDrop(c, fitting);
+        QCOMPARE(window->ThePcConnectorArea(c)->backColor(), kButtonFace);
+        QCOMPARE(window->TheCableConnector(fitting)->twipTopLeft(), (TwipPoint{975, 3060}));
+        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(fitting));
+
+        // Occupied: no highlight and no change, even for the same connector.
+        window->ThePcConnectorArea_DragOver(c, fitting, DropArea::Enter);
+        QCOMPARE(window->ThePcConnectorArea(c)->backColor(), kButtonFace);
+        window->ThePcConnectorArea_DragDrop(c, fitting);
+        QCOMPARE(window->TheCableConnector(fitting)->twipTopLeft(), (TwipPoint{975, 3060}));
+
+        // The right-hand column snaps to the left of its PC connector.
+        const int rightFitting = state.SolutionPlan[2][1];
+        window->ThePcConnectorArea_DragDrop(2, rightFitting);
+        QCOMPARE(window->TheCableConnector(rightFitting)->twipTopLeft(), (TwipPoint{4065, 3240}));
+
+        // A drop on the window surface sends a connector home and frees its PC connector.
+        window->Form_DragDrop(fitting);
+        QCOMPARE(window->TheCableConnector(fitting)->twipRect(),
+                 layoutBoard(4).cableConnectors[static_cast<std::size_t>(fitting)]);
+        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(kNone));
+    }
+
+    void dropEventsCarryOnlyThisWindowsConnectors() {
+        GameWindow* window = open(4);
+        const int j = state.SolutionPlan[0][1];
+        DropArea* area = window->ThePcConnectorArea(0);
+        const QPoint inside = area->rect().center();
+
+        // A foreign drag (text from another program) is refused, with no highlight.
+        QMimeData text;
+        text.setText(QStringLiteral("hello"));
+        text.setUrls({QUrl(QStringLiteral("file:///etc/passwd"))});
+        QDragEnterEvent foreignEnter(inside, Qt::CopyAction | Qt::MoveAction, &text, Qt::LeftButton,
+                                     {});
+        QApplication::sendEvent(area, &foreignEnter);
+        QVERIFY(!foreignEnter.isAccepted());
+        QCOMPARE(area->backColor(), kButtonFace);
+        QDropEvent foreignDrop(inside, Qt::CopyAction, &text, Qt::LeftButton, {});
+        QApplication::sendEvent(area, &foreignDrop);
+        QVERIFY(!foreignDrop.isAccepted());
+        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(kNone));
+
+        // Garbage under the connector's own format, and a connector of another window.
+        auto bogus = std::make_unique<QMimeData>();
+        bogus->setData(QStringLiteral("application/x-kestrelink-cable-connector"), "junk");
+        QDragEnterEvent bogusEnter(inside, Qt::MoveAction, bogus.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(area, &bogusEnter);
+        QVERIFY(!bogusEnter.isAccepted());
+        GameState otherState;
+        otherState.NumberOfPCs = 4;
+        FakeStartupSettings otherSettings;
+        StdRandomSource random(3);
+        GameWindow other(otherState, otherSettings, random);
+        std::unique_ptr<QMimeData> foreignConnector(other.dragDataOf(j));
+        QDropEvent otherDrop(inside, Qt::MoveAction, foreignConnector.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(area, &otherDrop);
+        QVERIFY(!otherDrop.isAccepted());
+        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(kNone));
+        std::unique_ptr<QMimeData> outOfRange(window->dragDataOf(99));
+        window->ThePcConnectorArea_DragDrop(0, 99);
+        QDropEvent rangeDrop(inside, Qt::MoveAction, outOfRange.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(area, &rangeDrop);
+        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(kNone));
+
+        // The real thing: enter highlights, the drop snaps and judges.
+        std::unique_ptr<QMimeData> own(window->dragDataOf(j));
+        QDragEnterEvent enter(inside, Qt::MoveAction, own.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(area, &enter);
+        QVERIFY(enter.isAccepted());
+        QCOMPARE(area->backColor(), kRed);
+        QDropEvent drop(inside, Qt::MoveAction, own.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(area, &drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(area->backColor(), kButtonFace);
+        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(j));
+
+        // On the window: over a button nothing happens; on the bare surface the connector
+        // goes home. (Qt hands a drop only to the widget that took the drag's enter.)
+        QDragEnterEvent windowEnter(overButtonPoint(*window), Qt::MoveAction, own.get(),
+                                    Qt::LeftButton, {});
+        QApplication::sendEvent(window, &windowEnter);
+        QVERIFY(windowEnter.isAccepted());
+        QDragMoveEvent moveOverButton(overButtonPoint(*window), Qt::MoveAction, own.get(),
+                                      Qt::LeftButton, {});
+        QApplication::sendEvent(window, &moveOverButton);
+        QVERIFY(!moveOverButton.isAccepted());
+        QDropEvent onButton(overButtonPoint(*window), Qt::MoveAction, own.get(), Qt::LeftButton,
+                            {});
+        QApplication::sendEvent(window, &onButton);
+        QVERIFY(!onButton.isAccepted());
+        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(j));
+        const QPoint bare(window->width() / 2, window->height() - 5);
+        QVERIFY(window->childAt(bare) == nullptr);
+        // A new drag: the drop above ended the previous one.
+        QDragEnterEvent enterAgain(bare, Qt::MoveAction, own.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(window, &enterAgain);
+        QDragMoveEvent moveOverSurface(bare, Qt::MoveAction, own.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(window, &moveOverSurface);
+        QVERIFY(moveOverSurface.isAccepted());
+        QDropEvent onSurface(bare, Qt::MoveAction, own.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(window, &onSurface);
+        QVERIFY(onSurface.isAccepted());
+        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(kNone));
+        QCOMPARE(window->TheCableConnector(j)->twipRect(),
+                 layoutBoard(4).cableConnectors[static_cast<std::size_t>(j)]);
+    }
+
+    void colourNamesComeFromTheWindow() {
+        GameWindow* window = open(4);
+        std::string text = "unchanged";
+        window->GetColorText(0x8000000F, text);
+        QCOMPARE(text, std::string("Grey"));
+        text = "unchanged";
+        window->GetColorText(1, text);
+        QCOMPARE(text, std::string("unchanged"));
+    }
+};
+
+QTEST_MAIN(GameWindowTest)
+#include "game_window_test.moc"
