@@ -3,6 +3,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace kestrelink::ui {
@@ -11,6 +12,14 @@ CableLayer::CableLayer(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TheCable"));
     // Lines take no mouse events and are no drop targets: everything goes to what lies beneath.
     setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QRect CableLayer::footprint(const Segment& segment) const {
+    // The line's bounding box, widened by the pen and its round caps.
+    const QLineF line = toPixelLine(segment.line);
+    const QRectF box = QRectF(line.p1(), line.p2()).normalized();
+    const qreal margin = kLineWidth;
+    return box.adjusted(-margin, -margin, margin, margin).toAlignedRect();
 }
 
 void CableLayer::setSegmentCount(int count) {
@@ -22,8 +31,11 @@ void CableLayer::setLine(int i, const TwipLine& line) {
     Segment& segment = at(i);
     if (segment.line == line)
         return;
+    if (segment.visible)
+        update(footprint(segment));
     segment.line = line;
-    update();
+    if (segment.visible)
+        update(footprint(segment));
 }
 
 void CableLayer::setColor(int i, Color color) {
@@ -31,7 +43,8 @@ void CableLayer::setColor(int i, Color color) {
     if (segment.color == color)
         return;
     segment.color = color;
-    update();
+    if (segment.visible)
+        update(footprint(segment));
 }
 
 void CableLayer::setSegmentVisible(int i, bool visible) {
@@ -39,14 +52,14 @@ void CableLayer::setSegmentVisible(int i, bool visible) {
     if (segment.visible == visible)
         return;
     segment.visible = visible;
-    update();
+    update(footprint(segment));
 }
 
-void CableLayer::paintEvent(QPaintEvent*) {
+void CableLayer::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Segment& segment : segments_) {
-        if (!segment.visible)
+        if (!segment.visible || !event->region().intersects(footprint(segment)))
             continue;
         painter.setPen(
             QPen(toQColor(segment.color), kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -39,6 +39,7 @@ private:
         Color color = kBlack;
         bool visible = false;
     };
+    QRect footprint(const Segment& segment) const;
     const Segment& at(int i) const { return segments_.at(static_cast<std::size_t>(i)); }
     Segment& at(int i) { return segments_.at(static_cast<std::size_t>(i)); }
 
