@@ -177,22 +177,8 @@ void GameWindow::buildDefinition() {
     for (QLineEdit* box : {txtCurrentTime_, txtStartingTime_, txtEndingTimeTime_, txtElapsedTime_})
         box->installEventFilter(this);
 
-    addBoardElements(2 * kMinPcs, kMinPcs);
-    const BoardLayout fourPcs = layoutBoard(kMinPcs);
-    for (int c = 0; c < 2 * kMinPcs; ++c) {
-        const auto i = static_cast<std::size_t>(c);
-        pcConnectors_[i]->setTwipRect(fourPcs.pcConnectors[i]);
-        dropAreas_[i]->setTwipRect(fourPcs.dropAreas[i]);
-        cableConnectors_[i]->setTwipRect(fourPcs.cableConnectors[i]);
-        coverUps_[i]->setTwipRect(fourPcs.cableConnectors[i]);
-        pcConnectors_[i]->show();
-        dropAreas_[i]->show();
-        cableConnectors_[i]->show();
-    }
-    for (int p = 0; p < kMinPcs; ++p) {
-        pcs_[static_cast<std::size_t>(p)]->setTwipRect(fourPcs.pcs[static_cast<std::size_t>(p)]);
-        pcs_[static_cast<std::size_t>(p)]->show();
-    }
+    // The board as defined holds four PCs.
+    extendBoard(layoutBoard(kMinPcs));
 
     timerGameClock_ = new QTimer(this);
     timerGameClock_->setObjectName(QStringLiteral("timerGameClock"));
