@@ -115,8 +115,6 @@ void GameWindow::buildDefinition() {
     setFont(dialogFont());
     setMouseTracking(true);
     setAcceptDrops(true);
-    // The window sees every key before its controls do.
-    setFocusPolicy(Qt::NoFocus);
 
     // Created bottom to top: labels, then the cables, then text boxes, buttons and the board's
     // squares, so that the cables run over the labels and beneath the connectors.

@@ -7,6 +7,7 @@
 #include "ui/common/Pictograms.h"
 #include "ui/common/Twips.h"
 #include "ui/common/Website.h"
+#include "ui/common/WindowFrame.h"
 #include "ui/common/WrappedTextButton.h"
 #include "ui/startup/ComputerRing.h"
 #include "ui/startup/GameWindowHost.h"
@@ -103,16 +104,13 @@ MainStartupWindow::MainStartupWindow(GameState& state, RandomSource& random, QWi
     : MainStartupWindow(state, &random, parent) {}
 
 MainStartupWindow::MainStartupWindow(GameState& state, RandomSource* injected, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
-      state_(state), ownRandom_(injected ? nullptr : std::make_unique<StdRandomSource>()),
+    : QWidget(parent), state_(state),
+      ownRandom_(injected ? nullptr : std::make_unique<StdRandomSource>()),
       random_(injected ? *injected : *ownRandom_),
       gameHost_(std::make_unique<GameWindowHost>(state, *this, this)) {
     setObjectName(QStringLiteral("MainStartupWindow"));
     setWindowTitle(kCaption);
-    setWindowIcon(windowIcon());
-    setFixedSize(toPixelSize(8535, 6450));
+    applyFixedSingleBorder(*this, toPixelSize(8535, 6450));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, toQColor(kButtonFace));
     setPalette(palette);
@@ -121,7 +119,7 @@ MainStartupWindow::MainStartupWindow(GameState& state, RandomSource* injected, Q
     buildControls();
     setTabOrderAndFocus();
     connectHandlers();
-    centreOnScreen();
+    ui::centreOnScreen(*this);
     Form_Load();
 }
 
@@ -265,14 +263,6 @@ void MainStartupWindow::connectHandlers() {
 
 // The frame is not known before the window manager has decorated the window, so the client
 // area is centred; the caption shifts it by a few pixels at most.
-void MainStartupWindow::centreOnScreen() {
-    const QScreen* screen = this->screen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-}
-
 void MainStartupWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     QPainter painter(this);

@@ -55,7 +55,6 @@ private:
     void buildSettingsFrame();
     void setTabOrderAndFocus();
     void connectHandlers();
-    void centreOnScreen();
 
     void Form_Load();
     void HScroll1_Change();
