@@ -2,6 +2,7 @@
 // drop rules and the cover-ups, driven through the window's handlers and through events.
 #include "FakeStartupSettings.h"
 #include "game/BoardLayout.h"
+#include "game/ClockText.h"
 #include "game/GameState.h"
 #include "ui/game/BoardControl.h"
 #include "ui/game/CableConnector.h"
@@ -478,6 +479,111 @@ private slots:
         QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(kNone));
         QCOMPARE(window->TheCableConnector(j)->twipRect(),
                  layoutBoard(4).cableConnectors[static_cast<std::size_t>(j)]);
+    }
+
+    void restartTakesEveryConnectorHome() {
+        GameWindow* window = open(6);
+        const auto homes = layoutBoard(6).cableConnectors;
+        const std::vector<Color> colours = [&] {
+            std::vector<Color> c;
+            for (int j = 0; j < 12; ++j)
+                c.push_back(window->TheCableConnector(j)->backColor());
+            return c;
+        }();
+        const auto plan = state.SolutionPlan;
+        plugSolution(*window, state);
+        QVERIFY(state.GameIsFinished);
+
+        window->cmdRestartCurrentGame()->click();
+        for (int j = 0; j < 12; ++j) {
+            QCOMPARE(window->TheCableConnector(j)->twipRect(), homes[std::size_t(j)]);
+            QVERIFY(window->TheCableConnector(j)->isVisible());
+            QCOMPARE(window->TheCableConnector(j)->backColor(), colours[std::size_t(j)]);
+        }
+        for (int c = 0; c < 32; ++c)
+            QCOMPARE(state.PcConnectorPlug[std::size_t(c)][0], std::int16_t(kNone));
+        QCOMPARE(state.SolutionPlan, plan);
+        QCOMPARE(window->lblCongratulations()->caption(), kInstruction);
+        QVERIFY(allCablesAre(*window, kBlack, 6));
+        QVERIFY(!window->timerCableAnimation()->isActive());
+        QVERIFY(window->lblSmile1()->isHidden());
+        QVERIFY(!state.GameIsFinished);
+        QCOMPARE(window->txtEndingTimeTime()->text(), QStringLiteral("Running"));
+        QCOMPARE(window->txtElapsedTime()->text(), QStringLiteral("00:00:00"));
+        // The risers stay where start-up put them.
+        for (int k = 0; k < 6; ++k)
+            QCOMPARE(window->TheCable()->line(3 * k + 2).x1,
+                     layoutBoard(6).cableSegments[std::size_t(3 * k + 2)].x1);
+    }
+
+    void showSolutionSolvesTheBoardAndStopsTheClock() {
+        GameWindow* window = open(5);
+        window->ThePcConnectorArea_DragDrop(3, state.SolutionPlan[3][1]);
+        window->cmdShowSolution()->click();
+        QCOMPARE(window->lblCongratulations()->caption(), kCongratulations);
+        QVERIFY(state.GameIsFinished);
+        QVERIFY(window->timerCableAnimation()->isActive());
+        QCOMPARE(window->txtElapsedTime()->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(window->txtEndingTimeTime()->text(), window->txtStartingTime()->text());
+        for (int c = 0; c < 10; ++c)
+            QCOMPARE(state.PcConnectorPlug[std::size_t(c)][0],
+                     state.SolutionPlan[std::size_t(c)][1]);
+
+        // Twice gives the same board and starts the animation over.
+        window->timerCableAnimation_Timer();
+        QCOMPARE(state.AnimatedCableIndex, std::int16_t(1));
+        std::vector<TwipPoint> before;
+        for (int j = 0; j < 10; ++j)
+            before.push_back(window->TheCableConnector(j)->twipTopLeft());
+        window->cmdShowSolution()->click();
+        QCOMPARE(state.AnimatedCableIndex, std::int16_t(0));
+        for (int j = 0; j < 10; ++j)
+            QCOMPARE(window->TheCableConnector(j)->twipTopLeft(), before[std::size_t(j)]);
+    }
+
+    void newGameDealsAFreshPuzzleInTheSameWindow() {
+        GameWindow* window = open(7);
+        const qsizetype controls = window->findChildren<QWidget*>().size();
+        plugSolution(*window, state);
+        QVERIFY(state.GameIsFinished);
+        QStringList listings;
+        bool differs = false;
+        for (int attempt = 0; attempt < 5 && !differs; ++attempt) {
+            const auto plan = state.SolutionPlan;
+            window->cmdNewGame()->click();
+            differs = state.SolutionPlan != plan;
+        }
+        QVERIFY(differs);
+        QCOMPARE(window->findChildren<QWidget*>().size(), controls);
+        QCOMPARE(window->createdPcCount(), 7);
+        QVERIFY(!state.GameIsFinished);
+        QVERIFY(state.GameWindowIsOpen && settings.locked);
+        QCOMPARE(window->txtEndingTimeTime()->text(), QStringLiteral("Running"));
+        QCOMPARE(window->lblCongratulations()->caption(), kInstruction);
+        for (int c = 0; c < 14; ++c) {
+            const int j = state.SolutionPlan[std::size_t(c)][1];
+            QCOMPARE(window->TheCableConnector(j)->backColor(),
+                     window->ThePcConnector(c)->backColor());
+            QCOMPARE(state.PcConnectorPlug[std::size_t(c)][0], std::int16_t(kNone));
+        }
+    }
+
+    void theClockTicksUntilTheBoardIsSolved() {
+        GameWindow* window = open(4);
+        state.GameStartTime -= std::chrono::hours(25) + std::chrono::seconds(3);
+        window->timerGameClock_Timer();
+        QCOMPARE(window->txtElapsedTime()->text(), QStringLiteral("01:00:03"));
+        plugSolution(*window, state);
+        state.GameStartTime -= std::chrono::seconds(10);
+        window->timerGameClock_Timer();
+        QCOMPARE(window->txtElapsedTime()->text(), QStringLiteral("01:00:03"));
+        QCOMPARE(window->txtCurrentTime()->text(),
+                 QString::fromStdString(timeOfDayText(state.GameClockTime)));
+
+        // A time box never keeps the focus: it goes on to Help.
+        window->activateWindow();
+        window->txtElapsedTime()->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window->cmdHelp()));
     }
 
     void colourNamesComeFromTheWindow() {

@@ -16,6 +16,7 @@
 #include "ui/game/PictogramControl.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -163,6 +164,10 @@ void GameWindow::buildDefinition() {
     cmdQuit_ = makeCommand(frmCommandButtons_, "cmdQuit", "Quit Game", 4200, 855,
                            "Quit current game and close the Game Window");
     connect(cmdQuit_, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdRestartCurrentGame_, &QPushButton::clicked, this,
+            &GameWindow::cmdRestartCurrentGame_Click);
+    connect(cmdShowSolution_, &QPushButton::clicked, this, &GameWindow::cmdShowSolution_Click);
+    connect(cmdNewGame_, &QPushButton::clicked, this, &GameWindow::cmdNewGame_Click);
 
     txtCurrentTime_ = makeTimeBox(this, "txtCurrentTime", definition::kCurrentTime, "Current Time");
     txtStartingTime_ =
@@ -330,12 +335,7 @@ void GameWindow::Form_Load() {
     state_.NumberOfPCs = static_cast<std::int16_t>(n);
 
     state_.GameIsFinished = false;
-    state_.GameStartTime = nowInWholeSeconds();
-    state_.GameClockTime = nowInWholeSeconds();
-    txtCurrentTime_->setText(QString::fromStdString(timeOfDayText(state_.GameStartTime)));
-    txtStartingTime_->setText(QString::fromStdString(timeOfDayText(state_.GameClockTime)));
-    txtEndingTimeTime_->setText(QStringLiteral("Running"));
-    txtElapsedTime_->setText(QStringLiteral("00:00:00"));
+    resetClockBoxes();
 
     const BoardLayout layout = layoutBoard(n);
     // The board is extended once per window; a new game in the same window reuses it.
@@ -574,6 +574,60 @@ void GameWindow::Form_MouseMove() {
     state_.CoverUpsLifted = false;
     for (int j = 0; j < connectorCount(); ++j)
         CableCoverUp(j)->setVisible(true);
+}
+
+// ---- Commands ----
+
+void GameWindow::resetClockBoxes() {
+    state_.GameStartTime = nowInWholeSeconds();
+    state_.GameClockTime = nowInWholeSeconds();
+    txtCurrentTime_->setText(QString::fromStdString(timeOfDayText(state_.GameStartTime)));
+    txtStartingTime_->setText(QString::fromStdString(timeOfDayText(state_.GameClockTime)));
+    txtEndingTimeTime_->setText(QStringLiteral("Running"));
+    txtElapsedTime_->setText(QStringLiteral("00:00:00"));
+}
+
+void GameWindow::hideConnectorsAndRepaint() {
+    for (int j = 0; j < connectorCount(); ++j)
+        TheCableConnector(j)->hide();
+    repaint();
+    // Waiting timer ticks run here, as the player expects the clock to go on; clicks and keys
+    // wait, so no other command can start inside this one.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void GameWindow::cmdRestartCurrentGame_Click() {
+    resetClockBoxes();
+    hideConnectorsAndRepaint();
+    for (int j = 0; j < connectorCount(); ++j)
+        sendHome(j);
+    for (int c = 0; c < 2 * kMaxPcs; ++c)
+        state_.PcConnectorPlug[static_cast<std::size_t>(c)] = {kNone, 0};
+    for (int j = 0; j < connectorCount(); ++j)
+        TheCableConnector(j)->show();
+    ReDrawCables();
+}
+
+void GameWindow::cmdShowSolution_Click() {
+    hideConnectorsAndRepaint();
+    cmdRestartCurrentGame_Click();
+    const float leftColumn = ThePcConnector(0)->twipRect().left;
+    for (int c = 0; c < connectorCount(); ++c) {
+        const int j = state_.SolutionPlan[static_cast<std::size_t>(c)][1];
+        if (!isOwnConnector(j))
+            continue;
+        const TwipRect& pc = ThePcConnector(c)->twipRect();
+        CableConnector* connector = TheCableConnector(j);
+        const TwipPoint snapped = snapPosition(pc, connector->twipRect(), pc.left > leftColumn);
+        connector->setTwipTop(snapped.y);
+        connector->setTwipLeft(snapped.x);
+    }
+    ReDrawCables();
+}
+
+void GameWindow::cmdNewGame_Click() {
+    cmdRestartCurrentGame_Click();
+    Form_Load();
 }
 
 // ---- Timers ----

@@ -104,6 +104,9 @@ public:
     void Form_MouseDown(float yTwips);
     void Form_MouseMove();
     void lblCoverUpCableBackground_MouseMove();
+    void cmdRestartCurrentGame_Click();
+    void cmdShowSolution_Click();
+    void cmdNewGame_Click();
     void timerGameClock_Timer();
     void timerCableAnimation_Timer();
 
@@ -136,6 +139,10 @@ private:
     void paintCable(int cable, Color color);
     void paintAllCables(Color color);
     void sendHome(int j);
+    void resetClockBoxes();
+    // Hides the cable connectors and lets the window repaint without them; timers may tick
+    // here, but no input is taken until the handler has finished.
+    void hideConnectorsAndRepaint();
     // The cable connector a drag over the window surface carries, if it is one of this
     // window's and the pointer is over the bare surface (not over another control).
     std::optional<int> surfaceDropSource(const QDropEvent* event) const;
