@@ -48,11 +48,12 @@ void BoardControl::paintEvent(QPaintEvent*) {
     painter.fillRect(area, toQColor(backColor_));
     QRectF inside = area;
     if (border_ == Border::Sunken) {
-        // The classic two-pixel sunken edge of a picture box.
-        const QColor shadow = palette().color(QPalette::Shadow);
-        const QColor dark = palette().color(QPalette::Dark);
-        const QColor light = palette().color(QPalette::Light);
-        const QColor midlight = palette().color(QPalette::Midlight);
+        // The classic two-pixel sunken edge of a picture box, the same whether the control
+        // takes input or not.
+        const QColor shadow = palette().color(QPalette::Active, QPalette::Shadow);
+        const QColor dark = palette().color(QPalette::Active, QPalette::Dark);
+        const QColor light = palette().color(QPalette::Active, QPalette::Light);
+        const QColor midlight = palette().color(QPalette::Active, QPalette::Midlight);
         const int r = area.right();
         const int b = area.bottom();
         painter.setPen(dark);

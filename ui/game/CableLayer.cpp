@@ -56,13 +56,13 @@ void CableLayer::setSegmentVisible(int i, bool visible) {
 }
 
 void CableLayer::paintEvent(QPaintEvent* event) {
+    // Solid, unsmoothed lines with square ends: crisp cables whose corners close.
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
     for (const Segment& segment : segments_) {
         if (!segment.visible || !event->region().intersects(footprint(segment)))
             continue;
         painter.setPen(
-            QPen(toQColor(segment.color), kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            QPen(toQColor(segment.color), kLineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawLine(toPixelLine(segment.line));
     }
 }

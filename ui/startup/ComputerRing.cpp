@@ -97,7 +97,8 @@ void buildComputerRing(QWidget* window) {
 void paintComputerRingCables(QPainter& painter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(Qt::black, 4.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Square ends close the corners where two lines meet.
+    painter.setPen(QPen(Qt::black, 4.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     for (const TwipLine& line : kComputerRingCables)
         painter.drawLine(toPixelLine(line));
     painter.restore();

@@ -92,6 +92,12 @@ QLineEdit* makeCountBox(QWidget* parent) {
     auto* box = new QLineEdit(QStringLiteral("4"), parent);
     box->setFont(dialogFont(12, true));
     box->setEnabled(false);
+    // Display only, yet the one place the chosen counts are read: a text box's white ground
+    // with a dark number, not the washed-out look of a disabled field.
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(64, 64, 64));
+    box->setPalette(palette);
     return box;
 }
 
