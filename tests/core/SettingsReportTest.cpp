@@ -215,24 +215,7 @@ TEST(SettingsReport, StrayTableValuesNeverReadBeyondTheTables) {
     EXPECT_EQ(settingsReportLines(input).size(), static_cast<std::size_t>(14 + 12 * kMaxPcs));
 }
 
-TEST(SettingsReport, TakesTheSharedStatesTablesAndFlag) {
-    GameState state;
-    state.NumberOfPCs = 7;
-    state.SolutionPlan[3] = {9, 12};
-    state.PlayerLinks[5][0] = 2;
-    state.AllPcConnectorsPlugged = true;
-    const SettingsReportInput input = reportInputFrom(state);
-    EXPECT_EQ(input.NumberOfPCs, 7);
-    EXPECT_EQ(input.SolutionPlan, state.SolutionPlan);
-    EXPECT_EQ(input.PlayerLinks, state.PlayerLinks);
-    EXPECT_TRUE(input.AllPcConnectorsPlugged);
-}
-
-TEST(SettingsReport, DialogTextsAndDefaultFileName) {
-    EXPECT_STREQ(kReportDialogTitle, "Kestrelink Game Settings Dump");
-    EXPECT_STREQ(kReportDialogPrompt,
-                 "Enter the filename you wish to use and Press the OK Button if you wish to dump "
-                 "the current game settings\n\nOtherwise Press Cancel");
+TEST(SettingsReport, DefaultFileNameIsInTheProgramsFolder) {
     EXPECT_EQ(defaultReportFilePath("/opt/kestrelink"),
               "/opt/kestrelink/KestrelinkGameSettingsFile.txt");
     // The folder is offered as it is, even when it already ends with the separator.
