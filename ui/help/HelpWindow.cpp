@@ -1,0 +1,167 @@
+// The help window laid out in twips, the rule that keeps the focus off its text boxes, and its
+// placement beside the start-up window.
+#include "ui/help/HelpWindow.h"
+
+#include "game/Color.h"
+#include "ui/common/ComputerPicture.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/StartupSettings.h"
+#include "ui/common/Twips.h"
+#include "ui/common/Website.h"
+#include "ui/common/WindowFrame.h"
+#include "ui/common/WrappedTextButton.h"
+#include "ui/help/ArrowBox.h"
+#include "ui/help/DisplayTextBox.h"
+#include "ui/help/HelpText.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+
+namespace kestrelink::ui {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Kestrelink® Connection Game Help -- How To Play");
+
+// How far the help window sits below and right of the start-up window's corner.
+constexpr double kOffsetFromStartup = 500;
+
+void place(QWidget* widget, const char* name, double left, double top, double width,
+           double height) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(toPixelRect(left, top, width, height));
+}
+
+void setBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(const StartupSettings& startup, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(kCaption);
+    applyFixedSingleBorder(*this, toPixelSize(7020, 5580));
+    setBackground(this, QPalette::Window, toQColor(kButtonFace));
+    setAutoFillBackground(true);
+
+    buildControls();
+    setTabOrderAndFocus();
+    Form_Load(startup);
+}
+
+void HelpWindow::buildControls() {
+    Label2 = new QLabel(QStringLiteral("How To Play The Kestrelink® Game"), this);
+    Label2->setTextFormat(Qt::PlainText);
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label2->setFont(dialogFont(13.5, true));
+    place(Label2, "Label2", 60, 180, 6855, 495);
+
+    Text2 = new DisplayTextBox(this);
+    Text2->setFont(dialogFont(8.25, true));
+    Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text2->setText(joinWithCrLf(helpLines()));
+    Text2->setFocusPolicy(Qt::StrongFocus);
+    place(Text2, "Text2", 120, 720, 6795, 2895);
+
+    cmdVisitOrvane = new WrappedTextButton(
+        QStringLiteral("Visit our Website for the best in PC to PC Connection and Networking "
+                       "Products  ") +
+            QLatin1String(kMakerWebsite),
+        this);
+    cmdVisitOrvane->setFont(dialogFont(9.75, true));
+    cmdVisitOrvane->setToolTip(
+        QStringLiteral("Go ahead -- Check out our great PC to PC Connection Products"));
+    place(cmdVisitOrvane, "cmdVisitOrvane", 120, 3780, 4395, 975);
+
+    buildPicture();
+
+    Text3 = new DisplayTextBox(this);
+    Text3->setFont(dialogFont());
+    Text3->setFrameStyle(QFrame::NoFrame);
+    Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setBackground(Text3, QPalette::Base, toQColor(kMenuBar));
+    Text3->setText(joinWithCrLf(creditLines()));
+    Text3->setFocusPolicy(Qt::ClickFocus);
+    place(Text3, "Text3", 120, 4920, 5595, 675);
+
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setFont(dialogFont(9.75, true));
+    cmdClose->setToolTip(QStringLiteral("Close Help Window"));
+    place(cmdClose, "cmdClose", 5880, 4920, 1035, 615);
+
+    connect(cmdClose, &QPushButton::clicked, this, &HelpWindow::cmdClose_Click);
+    connect(cmdVisitOrvane, &QPushButton::clicked, this, &HelpWindow::cmdVisitOrvane_Click);
+    for (QWidget* box : std::array<QWidget*, 3>{Text1, Text2, Text3})
+        box->installEventFilter(this);
+}
+
+// Two PCs joined by an arrow; nothing in it reacts except the arrow box taking a click.
+void HelpWindow::buildPicture() {
+    frmForm3PC = new QFrame(this);
+    frmForm3PC->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    place(frmForm3PC, "frmForm3PC0", 4620, 3720, 2295, 975);
+
+    form3PC[0] = new ComputerPicture(frmForm3PC);
+    place(form3PC[0], "form3PC0", 120, 240, 660, 615);
+    form3PC[1] = new ComputerPicture(frmForm3PC);
+    place(form3PC[1], "form3PC1", 1500, 240, 660, 615);
+
+    // The arrows stand for 12 pt symbols; one point is 20 twips.
+    Text1 = new ArrowBox(toQColor(kRed), toQColor(0x00C0C0C0), toPixels(12 * 20.0), frmForm3PC);
+    Text1->setFocusPolicy(Qt::ClickFocus);
+    place(Text1, "Text1", 840, 420, 615, 255);
+}
+
+void HelpWindow::setTabOrderAndFocus() {
+    // Text1 and Text3 take no tab stop, so Tab runs Text2, cmdVisitOrvane, cmdClose.
+    const std::array<QWidget*, 5> order{Text1, Text2, cmdVisitOrvane, Text3, cmdClose};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    Text2->setFocus();
+}
+
+// The text boxes only display: whichever receives the focus hands it straight on to the website
+// button, so the player can never type into them.
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn &&
+        (watched == Text1 || watched == Text2 || watched == Text3)) {
+        cmdVisitOrvane->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QPoint HelpWindow::placeBeside(const QPoint& startupTopLeft) {
+    const int offset = toWholePixels(kOffsetFromStartup);
+    return startupTopLeft + QPoint(offset, offset);
+}
+
+// Once the start-up window has been closed its last position is still known; but should that
+// lie off every screen now, the window is centred rather than lost.
+void HelpWindow::Form_Load(const StartupSettings& startup) {
+    const QPoint topLeft = placeBeside(startup.outerTopLeft());
+    move(topLeft);
+    if (QGuiApplication::screenAt(topLeft) == nullptr)
+        centreOnScreen(*this);
+}
+
+void HelpWindow::cmdClose_Click() {
+    close();
+}
+
+// Whether a browser took the address is not reported: the click simply has no visible effect.
+void HelpWindow::cmdVisitOrvane_Click() {
+    QDesktopServices::openUrl(QUrl(QLatin1String(kMakerWebsite)));
+}
+
+} // namespace kestrelink::ui

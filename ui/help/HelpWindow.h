@@ -1,0 +1,52 @@
+// The help window: how to play, a small picture of two PCs, the credits, the website button and
+// Close. It opens beside the start-up window and keeps no state beyond being open.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace kestrelink::ui {
+
+class ArrowBox;
+class ComputerPicture;
+class DisplayTextBox;
+class StartupSettings;
+class WrappedTextButton;
+
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Loads the window and places it beside `startup`'s window; does not show it.
+    explicit HelpWindow(const StartupSettings& startup, QWidget* parent = nullptr);
+
+    // The outer position the window takes when it loads beside a start-up window whose outer
+    // top-left corner is `startupTopLeft`.
+    static QPoint placeBeside(const QPoint& startupTopLeft);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildPicture();
+    void setTabOrderAndFocus();
+
+    void Form_Load(const StartupSettings& startup);
+    void cmdClose_Click();
+    void cmdVisitOrvane_Click();
+
+    QLabel* Label2 = nullptr;
+    DisplayTextBox* Text2 = nullptr;
+    WrappedTextButton* cmdVisitOrvane = nullptr;
+    QFrame* frmForm3PC = nullptr;
+    std::array<ComputerPicture*, 2> form3PC{};
+    ArrowBox* Text1 = nullptr;
+    DisplayTextBox* Text3 = nullptr;
+    QPushButton* cmdClose = nullptr;
+};
+
+} // namespace kestrelink::ui
