@@ -13,12 +13,16 @@
 #include "ui/startup/GameWindowHost.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -584,6 +588,58 @@ private slots:
         window->activateWindow();
         window->txtElapsedTime()->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window->cmdHelp()));
+    }
+
+    void anyCharacterKeyOffersTheGameReport() {
+        state.AppPath = QDir::tempPath().toStdString();
+        GameWindow* window = open(4);
+        window->activateWindow();
+        window->cmdNewGame()->setFocus();
+        QTRY_VERIFY(window->cmdNewGame()->hasFocus());
+        const auto plan = state.SolutionPlan;
+
+        // Enter on the focused New Game button offers the report and starts nothing.
+        QString defaultName;
+        QTimer::singleShot(0, [&defaultName] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            defaultName = dialog->textValue();
+            dialog->reject();
+        });
+        QTest::keyClick(window->cmdNewGame(), Qt::Key_Return);
+        QCOMPARE(defaultName, QDir::tempPath() + QStringLiteral("/KestrelinkGameSettingsFile.txt"));
+        QCOMPARE(state.SolutionPlan, plan);
+
+        // A letter anywhere, OK on a name: the report is written, 13 + 9N lines for a board
+        // that is not fully plugged.
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("report.txt"));
+        QTimer::singleShot(0, [&file] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            dialog->setTextValue(file);
+            dialog->accept();
+        });
+        QTest::keyClick(window->txtElapsedTime(), Qt::Key_A);
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray text = written.readAll();
+        QCOMPARE(text.count("\r\n"), 13 + 9 * 4);
+        QVERIFY(text.startsWith("Kestrelink Game Settings -- "));
+
+        // Tab only moves the focus.
+        bool offered = false;
+        QTimer::singleShot(0, [&offered] {
+            if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                offered = true;
+                dialog->reject();
+            }
+        });
+        QTest::keyClick(window->cmdNewGame(), Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QVERIFY(!offered);
     }
 
     void colourNamesComeFromTheWindow() {

@@ -3,7 +3,9 @@
 #include "game/ClockText.h"
 #include "game/Palette.h"
 #include "game/PuzzleGenerator.h"
+#include "report/SettingsReport.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/ReportFile.h"
 #include "ui/common/StartupSettings.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WindowFrame.h"
@@ -18,6 +20,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -182,6 +185,9 @@ void GameWindow::buildDefinition() {
 
     // The board as defined holds four PCs.
     extendBoard(layoutBoard(kMinPcs));
+
+    // The window sees every key before its controls do, whichever has the focus.
+    QCoreApplication::instance()->installEventFilter(this);
 
     timerGameClock_ = new QTimer(this);
     timerGameClock_->setObjectName(QStringLiteral("timerGameClock"));
@@ -578,6 +584,20 @@ void GameWindow::Form_MouseMove() {
 
 // ---- Commands ----
 
+void GameWindow::Form_KeyPress() {
+    offerReport(this, QString::fromStdString(defaultReportFilePath(state_.AppPath)), [this] {
+        SettingsReportInput input = reportInputFrom(state_);
+        input.dateTimeText = reportDateTimeText(Clock::now());
+        input.colorCountText = settings_.colorCountText().toStdString();
+        input.pcCountText = settings_.pcCountText().toStdString();
+        for (int c = 0; c < connectorCount(); ++c) {
+            input.pcConnectorColors.push_back(ThePcConnector(c)->backColor());
+            input.cableConnectorColors.push_back(TheCableConnector(c)->backColor());
+        }
+        return settingsReportText(input);
+    });
+}
+
 void GameWindow::resetClockBoxes() {
     state_.GameStartTime = nowInWholeSeconds();
     state_.GameClockTime = nowInWholeSeconds();
@@ -681,7 +701,25 @@ bool GameWindow::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+bool GameWindow::isCharacterKeyForThisWindow(QObject* watched, QEvent* event) const {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    const auto* widget = static_cast<QWidget*>(watched);
+    if (widget->window() != this)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+        return false;
+    return !key->text().isEmpty();
+}
+
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (isCharacterKeyForThisWindow(watched, event)) {
+        // The key is taken here: passed on, Enter or Space would also press the focused
+        // button once the player has answered the file dialog.
+        Form_KeyPress();
+        return true;
+    }
     if (watched == lblCoverUpCableBackground_ && event->type() == QEvent::MouseMove) {
         lblCoverUpCableBackground_MouseMove();
         return true;

@@ -104,6 +104,8 @@ public:
     void Form_MouseDown(float yTwips);
     void Form_MouseMove();
     void lblCoverUpCableBackground_MouseMove();
+    // Any character key typed in the window offers to write the game to a text file.
+    void Form_KeyPress();
     void cmdRestartCurrentGame_Click();
     void cmdShowSolution_Click();
     void cmdNewGame_Click();
@@ -147,6 +149,8 @@ private:
     // window's and the pointer is over the bare surface (not over another control).
     std::optional<int> surfaceDropSource(const QDropEvent* event) const;
     bool isOwnConnector(int j) const;
+    // A key that types a character into any control of this window (Tab moves the focus).
+    bool isCharacterKeyForThisWindow(QObject* watched, QEvent* event) const;
     int connectorCount() const { return state_.connectorCount(); }
 
     GameState& state_;
