@@ -10,6 +10,7 @@
 #include "ui/game/DropArea.h"
 #include "ui/game/GameWindow.h"
 #include "ui/game/PictogramControl.h"
+#include "ui/help/HelpWindowOpener.h"
 #include "ui/startup/GameWindowHost.h"
 
 #include <QApplication>
@@ -96,6 +97,7 @@ class GameWindowTest : public QObject {
 private:
     GameState state;
     FakeStartupSettings settings;
+    std::unique_ptr<HelpWindowOpener> help;
     std::unique_ptr<GameWindowHost> host;
 
     GameWindow* open(int n, bool advanced = false) {
@@ -109,11 +111,13 @@ private slots:
     void init() {
         state = GameState{};
         settings = FakeStartupSettings{};
-        host = std::make_unique<GameWindowHost>(state, settings, nullptr);
+        help = std::make_unique<HelpWindowOpener>(settings);
+        host = std::make_unique<GameWindowHost>(state, settings, *help, nullptr);
     }
 
     void cleanup() {
         host.reset();
+        help.reset();
         flushDeletes();
     }
 

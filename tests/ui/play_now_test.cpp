@@ -112,6 +112,40 @@ private slots:
         QCOMPARE(startup.gameWindowHost().window()->createdPcCount(), 6);
     }
 
+    void bothHelpButtonsShareOneHelpWindow() {
+        GameState state;
+        MainStartupWindow startup(state);
+        startup.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&startup));
+        QTest::mouseClick(control<QPushButton>(startup, "cmdPlay"), Qt::LeftButton);
+        GameWindow* game = startup.gameWindowHost().window();
+        QVERIFY(game != nullptr);
+
+        // From the game window, the help window still opens beside the start-up window.
+        game->cmdHelp()->click();
+        const auto helps = [] {
+            QList<QWidget*> found;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->objectName() == QStringLiteral("HelpWindow") && top->isVisible())
+                    found << top;
+            return found;
+        };
+        QCOMPARE(helps().size(), 1);
+        QWidget* help = helps().first();
+        QCOMPARE(help->pos(), startup.outerTopLeft() + QPoint(33, 33));
+
+        help->move(help->pos() + QPoint(40, 0));
+        const QPoint moved = help->pos();
+        QTest::mouseClick(control<QPushButton>(startup, "cmdHelp"), Qt::LeftButton);
+        QCOMPARE(helps().size(), 1);
+        QCOMPARE(helps().first()->pos(), moved);
+
+        // Closing the game leaves the help window open.
+        game->close();
+        flushDeletes();
+        QCOMPARE(helps().size(), 1);
+    }
+
     void closingTheStartUpWindowFirstLeavesTheGameRunning() {
         GameState state;
         MainStartupWindow startup(state);

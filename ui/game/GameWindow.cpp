@@ -16,6 +16,7 @@
 #include "ui/game/CableLayer.h"
 #include "ui/game/DropArea.h"
 #include "ui/game/PictogramControl.h"
+#include "ui/help/HelpWindowOpener.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -171,6 +172,7 @@ void GameWindow::buildDefinition() {
             &GameWindow::cmdRestartCurrentGame_Click);
     connect(cmdShowSolution_, &QPushButton::clicked, this, &GameWindow::cmdShowSolution_Click);
     connect(cmdNewGame_, &QPushButton::clicked, this, &GameWindow::cmdNewGame_Click);
+    connect(cmdHelp_, &QPushButton::clicked, this, &GameWindow::cmdHelp_Click);
 
     txtCurrentTime_ = makeTimeBox(this, "txtCurrentTime", definition::kCurrentTime, "Current Time");
     txtStartingTime_ =
@@ -643,6 +645,11 @@ void GameWindow::cmdShowSolution_Click() {
         connector->setTwipLeft(snapped.x);
     }
     ReDrawCables();
+}
+
+void GameWindow::cmdHelp_Click() {
+    if (helpOpener_ != nullptr)
+        helpOpener_->open();
 }
 
 void GameWindow::cmdNewGame_Click() {

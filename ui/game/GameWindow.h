@@ -27,6 +27,7 @@ class CableConnector;
 class CableLayer;
 class DropArea;
 class FaceLabel;
+class HelpWindowOpener;
 class PcPicture;
 class StartupSettings;
 
@@ -92,6 +93,10 @@ public:
     QTimer* timerGameClock() const { return timerGameClock_; }
     QTimer* timerCableAnimation() const { return timerCableAnimation_; }
 
+    // The opener both Help buttons share; without one (the window's own tests) Help does
+    // nothing.
+    void setHelpWindowOpener(HelpWindowOpener* opener) { helpOpener_ = opener; }
+
     // What a drag of cable connector j carries (the caller owns it).
     QMimeData* dragDataOf(int j) const;
 
@@ -109,6 +114,7 @@ public:
     void cmdRestartCurrentGame_Click();
     void cmdShowSolution_Click();
     void cmdNewGame_Click();
+    void cmdHelp_Click();
     void timerGameClock_Timer();
     void timerCableAnimation_Timer();
 
@@ -157,6 +163,7 @@ private:
     StartupSettings& settings_;
     RandomSource& random_;
     const quint64 token_;
+    HelpWindowOpener* helpOpener_ = nullptr;
 
     // Outer size the layout asked for, in twips; the client area follows from it and the
     // frame the window manager adds.

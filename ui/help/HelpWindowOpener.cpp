@@ -23,4 +23,8 @@ HelpWindow* HelpWindowOpener::open() {
     return window_;
 }
 
+HelpWindow* HelpWindowOpener::window() const {
+    return window_.data();
+}
+
 } // namespace kestrelink::ui

@@ -23,7 +23,7 @@ public:
     HelpWindow* open();
 
     // The open help window, or null once it has been closed.
-    HelpWindow* window() const { return window_; }
+    HelpWindow* window() const;
 
 private:
     const StartupSettings& startup_;

@@ -9,8 +9,9 @@
 
 namespace kestrelink::ui {
 
-GameWindowHost::GameWindowHost(GameState& state, StartupSettings& settings, QWidget* dialogParent)
-    : state_(state), settings_(settings), dialogParent_(dialogParent),
+GameWindowHost::GameWindowHost(GameState& state, StartupSettings& settings,
+                               HelpWindowOpener& helpOpener, QWidget* dialogParent)
+    : state_(state), settings_(settings), helpOpener_(helpOpener), dialogParent_(dialogParent),
       random_(std::make_unique<StdRandomSource>()) {}
 
 GameWindowHost::~GameWindowHost() {
@@ -29,6 +30,7 @@ GameWindow* GameWindowHost::play() {
     }
     auto* window = new GameWindow(state_, settings_, *random_);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setHelpWindowOpener(&helpOpener_);
     window_ = window;
     window->Form_Load();
     window->show();

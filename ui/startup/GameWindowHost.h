@@ -14,12 +14,14 @@ class QWidget;
 namespace kestrelink::ui {
 
 class GameWindow;
+class HelpWindowOpener;
 class StartupSettings;
 
 class GameWindowHost : public QObject {
     Q_OBJECT
 public:
-    GameWindowHost(GameState& state, StartupSettings& settings, QWidget* dialogParent);
+    GameWindowHost(GameState& state, StartupSettings& settings, HelpWindowOpener& helpOpener,
+                   QWidget* dialogParent);
     ~GameWindowHost() override;
 
     // Builds a fresh game window, runs its start-up and shows it; if it is larger than the
@@ -37,6 +39,7 @@ public:
 private:
     GameState& state_;
     StartupSettings& settings_;
+    HelpWindowOpener& helpOpener_;
     QWidget* dialogParent_;
     std::unique_ptr<RandomSource> random_;
     QPointer<GameWindow> window_;

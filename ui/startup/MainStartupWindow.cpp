@@ -113,7 +113,7 @@ MainStartupWindow::MainStartupWindow(GameState& state, RandomSource* injected, Q
     : QWidget(parent), state_(state),
       ownRandom_(injected ? nullptr : std::make_unique<StdRandomSource>()),
       random_(injected ? *injected : *ownRandom_),
-      gameHost_(std::make_unique<GameWindowHost>(state, *this, this)) {
+      gameHost_(std::make_unique<GameWindowHost>(state, *this, helpOpener_, this)) {
     setObjectName(QStringLiteral("MainStartupWindow"));
     setWindowTitle(kCaption);
     applyFixedSingleBorder(*this, toPixelSize(8535, 6450));
@@ -336,7 +336,9 @@ void MainStartupWindow::cmdPlay_Click() {
     gameHost_->play();
 }
 
-void MainStartupWindow::cmdHelp_Click() {}
+void MainStartupWindow::cmdHelp_Click() {
+    helpOpener_.open();
+}
 
 // exit() leaves the event loop without sending a close event to any window (quit() would ask
 // every window to close first), so no window's closing steps run.

@@ -5,6 +5,7 @@
 #include "game/GameState.h"
 #include "game/RandomSource.h"
 #include "ui/common/StartupSettings.h"
+#include "ui/help/HelpWindowOpener.h"
 
 #include <QWidget>
 #include <array>
@@ -70,6 +71,8 @@ private:
     GameState& state_;
     std::unique_ptr<RandomSource> ownRandom_;
     RandomSource& random_;
+    // Built before the game window's host and gone after it: both Help buttons share it.
+    HelpWindowOpener helpOpener_{*this};
     std::unique_ptr<GameWindowHost> gameHost_;
 
     QLabel* lblKestrelinkGame = nullptr;
