@@ -14,7 +14,10 @@ void WrappedTextButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QString caption = option.text;
+    // Lines break between words only: a word joiner after each slash keeps an address such as
+    // "HTTP://WWW.ORVANE.COM" whole.
+    QString caption = option.text;
+    caption.replace(QLatin1Char('/'), QStringLiteral("/\u2060"));
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
 
