@@ -5,6 +5,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "FakeStartupSettings.h"
+#include "WindowTestSupport.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
 #include "ui/help/ArrowBox.h"
@@ -27,6 +28,7 @@
 
 using namespace kestrelink;
 using namespace kestrelink::ui;
+using namespace kestrelink::ui::testing;
 
 namespace {
 
@@ -53,13 +55,6 @@ class HelpWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    template <typename T> static T* control(QWidget& window, const char* name) {
-        auto* found = window.findChild<T*>(QLatin1String(name));
-        if (found == nullptr)
-            qFatal("no control %s", name);
-        return found;
-    }
-
     static HelpWindow* openActive(HelpWindowOpener& opener) {
         HelpWindow* window = opener.open();
         if (!QTest::qWaitForWindowActive(window))
@@ -135,13 +130,8 @@ private slots:
     }
 
     void placesControlsAtTheirTwips_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("container");
-        QTest::addColumn<QRect>("twips");
-        const auto row = [](const char* name, const char* container, QRect twips) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container)
-                                << twips;
-        };
+        addPlacementColumns();
+        const auto row = addPlacementRow;
         row("Label2", "HelpWindow", {60, 180, 6855, 495});
         row("Text2", "HelpWindow", {120, 720, 6795, 2895});
         row("cmdVisitOrvane", "HelpWindow", {120, 3780, 4395, 975});
@@ -154,16 +144,9 @@ private slots:
     }
 
     void placesControlsAtTheirTwips() {
-        QFETCH(QString, name);
-        QFETCH(QString, container);
-        QFETCH(QRect, twips);
         MovableStartup startup;
         HelpWindow window(startup);
-        auto* widget = window.findChild<QWidget*>(name);
-        QVERIFY(widget != nullptr);
-        QCOMPARE(widget->parentWidget()->objectName(), container);
-        QCOMPARE(widget->geometry(),
-                 toPixelRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        checkPlacement(window);
     }
 
     void holdsTheHelpTextLineByLine() {

@@ -1,5 +1,6 @@
 // The start-up window and the game window together: Play Now, the lock on the settings, the
 // settings frame's offer to close or raise the game, and closing the windows in any order.
+#include "WindowTestSupport.h"
 #include "game/GameState.h"
 #include "ui/game/BoardControl.h"
 #include "ui/game/GameWindow.h"
@@ -17,15 +18,9 @@
 
 using namespace kestrelink;
 using namespace kestrelink::ui;
+using kestrelink::ui::testing::control;
 
 namespace {
-
-template <typename T> T* control(QWidget& window, const char* name) {
-    T* found = window.findChild<T*>(QLatin1String(name));
-    if (found == nullptr)
-        qFatal("no control %s", name);
-    return found;
-}
 
 const char* const kSettings[] = {"PlayLevel0", "PlayLevel1", "chkUseRandomColorCount",
                                  "HScroll1",   "HScroll2",   "cmdPlay",

@@ -3,6 +3,7 @@
 // Mouse clicks go through the window system, so they land where a real pointer would.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "WindowTestSupport.h"
 #include "game/GameState.h"
 #include "game/RandomSource.h"
 #include "ui/common/Twips.h"
@@ -30,6 +31,7 @@
 
 using namespace kestrelink;
 using namespace kestrelink::ui;
+using namespace kestrelink::ui::testing;
 
 namespace {
 
@@ -112,13 +114,6 @@ class StartupWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    template <typename T> static T* control(QWidget& window, const char* name) {
-        auto* found = window.findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-
     static void showAndActivate(QWidget& window) {
         window.show();
         window.activateWindow();
@@ -161,13 +156,8 @@ private slots:
     }
 
     void placesControlsAtTheirTwips_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("container");
-        QTest::addColumn<QRect>("twips");
-        const auto row = [](const char* name, const char* container, QRect twips) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container)
-                                << twips;
-        };
+        addPlacementColumns();
+        const auto row = addPlacementRow;
         row("lblKestrelinkGame", "MainStartupWindow", {60, 120, 8415, 795});
         row("Label4", "MainStartupWindow", {120, 2160, 4155, 2295});
         row("Frame1", "MainStartupWindow", {4500, 2160, 3975, 2355});
@@ -186,16 +176,9 @@ private slots:
     }
 
     void placesControlsAtTheirTwips() {
-        QFETCH(QString, name);
-        QFETCH(QString, container);
-        QFETCH(QRect, twips);
         GameState state;
         MainStartupWindow window(state);
-        auto* widget = window.findChild<QWidget*>(name);
-        QVERIFY(widget);
-        QCOMPARE(widget->parentWidget()->objectName(), container);
-        QCOMPARE(widget->geometry(),
-                 toPixelRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        checkPlacement(window);
     }
 
     void levelButtonsAreExclusive() {
