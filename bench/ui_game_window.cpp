@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QWindow>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>

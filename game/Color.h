@@ -15,10 +15,18 @@ inline constexpr Color kBlack = 0x00000000;
 inline constexpr Color kWhite = 0x00FFFFFF;
 inline constexpr Color kRed = 0x000000FF;
 
-constexpr bool isSystemColor(Color c) { return (c & 0x80000000u) != 0; }
-constexpr int redOf(Color c) { return static_cast<int>(c & 0xFFu); }
-constexpr int greenOf(Color c) { return static_cast<int>((c >> 8) & 0xFFu); }
-constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFFu); }
+constexpr bool isSystemColor(Color c) {
+    return (c & 0x80000000u) != 0;
+}
+constexpr int redOf(Color c) {
+    return static_cast<int>(c & 0xFFu);
+}
+constexpr int greenOf(Color c) {
+    return static_cast<int>((c >> 8) & 0xFFu);
+}
+constexpr int blueOf(Color c) {
+    return static_cast<int>((c >> 16) & 0xFFu);
+}
 constexpr Color rgb(int r, int g, int b) {
     return static_cast<Color>(r & 0xFF) | (static_cast<Color>(g & 0xFF) << 8) |
            (static_cast<Color>(b & 0xFF) << 16);

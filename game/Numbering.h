@@ -10,16 +10,26 @@ inline constexpr int kTableRows = 33;
 inline constexpr int kNone = -1;
 
 // PC p owns PC connectors 2p and 2p+1.
-constexpr int pcOfConnector(int pcConnector) { return pcConnector / 2; }
+constexpr int pcOfConnector(int pcConnector) {
+    return pcConnector / 2;
+}
 
 // Cable k owns cable connectors 2k and 2k+1.
-constexpr int cableOfConnector(int cableConnector) { return cableConnector / 2; }
+constexpr int cableOfConnector(int cableConnector) {
+    return cableConnector / 2;
+}
 
 // The other connector of a pair: 2k <-> 2k+1. The same rule gives the other PC connector of
 // one PC and the other end of one cable.
-constexpr int partnerInPair(int index) { return 2 * (index / 2) + 1 - (index % 2); }
+constexpr int partnerInPair(int index) {
+    return 2 * (index / 2) + 1 - (index % 2);
+}
 
-constexpr int otherConnectorOfSamePc(int pcConnector) { return partnerInPair(pcConnector); }
-constexpr int otherEndOfCable(int cableConnector) { return partnerInPair(cableConnector); }
+constexpr int otherConnectorOfSamePc(int pcConnector) {
+    return partnerInPair(pcConnector);
+}
+constexpr int otherEndOfCable(int cableConnector) {
+    return partnerInPair(cableConnector);
+}
 
 } // namespace kestrelink

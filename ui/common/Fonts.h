@@ -1,10 +1,10 @@
 // Fonts of the window definitions, mapped to faces that exist on Linux.
 #pragma once
 
+#include "game/Color.h"
+
 #include <QColor>
 #include <QFont>
-
-#include "game/Color.h"
 
 namespace kestrelink::ui {
 
