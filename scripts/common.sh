@@ -8,7 +8,7 @@ KESTRELINK_BUILD="$KESTRELINK_ROOT/build"
 KESTRELINK_PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev clang-format git
     fonts-liberation2 fonts-dejavu-core
 )
 
