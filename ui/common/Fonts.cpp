@@ -1,3 +1,4 @@
+// The dialog font in a face Linux has, and board colours as QColors.
 #include "ui/common/Fonts.h"
 
 #include "ui/common/Twips.h"

@@ -1,3 +1,4 @@
+// The fixed single border, icon and centring that every window of the game shares.
 #include "ui/common/WindowFrame.h"
 
 #include "ui/common/Pictograms.h"

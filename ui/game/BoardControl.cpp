@@ -1,3 +1,4 @@
+// Board controls placed in twips, painted with their background colour and classic edge.
 #include "ui/game/BoardControl.h"
 
 #include "ui/common/Fonts.h"

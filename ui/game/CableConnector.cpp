@@ -1,3 +1,4 @@
+// Cable connectors: a left press drags at once, a right click sends the connector home.
 #include "ui/game/CableConnector.h"
 
 #include "ui/game/CableConnectorDrag.h"

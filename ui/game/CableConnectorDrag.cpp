@@ -1,3 +1,4 @@
+// The payload of a dragged cable connector, and the check that it is this window's own.
 #include "ui/game/CableConnectorDrag.h"
 
 #include <QDataStream>

@@ -1,3 +1,4 @@
+// The cable segments, painted beneath the connectors; only the strips that change repaint.
 #include "ui/game/CableLayer.h"
 
 #include "ui/common/Fonts.h"

@@ -1,3 +1,4 @@
+// Drop areas report a connector's drag and drop to the window, and refuse anything else.
 #include "ui/game/DropArea.h"
 
 #include "ui/game/CableConnectorDrag.h"

@@ -1,3 +1,4 @@
+// The playing window: start-up, the redraw and verdict, the mouse on the board, the commands.
 #include "ui/game/GameWindow.h"
 
 #include "game/ClockText.h"

@@ -1,3 +1,4 @@
+// The PCs and the faces, drawn with the program's own pictograms.
 #include "ui/game/PictogramControl.h"
 
 #include "ui/common/Fonts.h"

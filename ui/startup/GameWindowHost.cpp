@@ -1,3 +1,4 @@
+// Play Now: a fresh game window each time, refused when it does not fit on the screen.
 #include "ui/startup/GameWindowHost.h"
 
 #include "ui/common/WindowFrame.h"
