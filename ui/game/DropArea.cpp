@@ -13,28 +13,27 @@ DropArea::DropArea(int index, quint64 windowToken, QWidget* parent)
     setAcceptDrops(true);
 }
 
-void DropArea::dragEnterEvent(QDragEnterEvent* event) {
+std::optional<int> DropArea::takeIfOwn(QDropEvent* event) const {
     const auto source = decodeCableConnectorDrag(event->mimeData(), windowToken_);
     if (!source) {
-        draggedIndex_ = -1;
         event->ignore();
-        return;
+        return std::nullopt;
     }
-    draggedIndex_ = *source;
     event->setDropAction(Qt::MoveAction);
     event->accept();
-    emit dragOver(index(), *source, Enter);
+    return source;
+}
+
+void DropArea::dragEnterEvent(QDragEnterEvent* event) {
+    const auto source = takeIfOwn(event);
+    draggedIndex_ = source.value_or(-1);
+    if (source)
+        emit dragOver(index(), *source, Enter);
 }
 
 void DropArea::dragMoveEvent(QDragMoveEvent* event) {
-    const auto source = decodeCableConnectorDrag(event->mimeData(), windowToken_);
-    if (!source) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(Qt::MoveAction);
-    event->accept();
-    emit dragOver(index(), *source, Over);
+    if (const auto source = takeIfOwn(event))
+        emit dragOver(index(), *source, Over);
 }
 
 void DropArea::dragLeaveEvent(QDragLeaveEvent* event) {
@@ -48,14 +47,8 @@ void DropArea::dragLeaveEvent(QDragLeaveEvent* event) {
 
 void DropArea::dropEvent(QDropEvent* event) {
     draggedIndex_ = -1;
-    const auto source = decodeCableConnectorDrag(event->mimeData(), windowToken_);
-    if (!source) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(Qt::MoveAction);
-    event->accept();
-    emit dropped(index(), *source);
+    if (const auto source = takeIfOwn(event))
+        emit dropped(index(), *source);
 }
 
 } // namespace kestrelink::ui

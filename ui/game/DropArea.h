@@ -5,6 +5,8 @@
 
 #include "ui/game/BoardControl.h"
 
+#include <optional>
+
 namespace kestrelink::ui {
 
 class DropArea : public BoardControl {
@@ -25,6 +27,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The dragged connector's index, the event accepted, if the drag carries one of this
+    // window's connectors; otherwise the event is refused.
+    std::optional<int> takeIfOwn(QDropEvent* event) const;
+
     quint64 windowToken_;
     // The connector whose drag entered last, for the leave notification (which carries none).
     int draggedIndex_ = -1;
