@@ -295,23 +295,17 @@ void GameWindow::applyOuterSize() {
 
 void GameWindow::alignToWidth() {
     const WidthAlignedControls aligned = alignToWindowWidth(outerWidthTwips());
-    TwipRect frame = definition::kCommandFrame;
-    frame.left = aligned.commandFrameLeft;
-    placeWidget(*frmCommandButtons_, frame);
-    TwipRect message = definition::kMessageLabel;
-    message.left = aligned.messageLeft;
-    placeWidget(*lblCongratulations_, message);
-    for (FaceLabel* face : {lblSmile2_, lblFrown2_}) {
-        TwipRect at = definition::kFaceRight;
-        at.left = aligned.rightFaceLeft;
-        face->setTwipRect(at);
-    }
-    TwipRect ending = definition::kEndingTime;
-    ending.left = aligned.endingTimeLeft;
-    placeWidget(*txtEndingTimeTime_, ending);
-    TwipRect elapsed = definition::kElapsedTime;
-    elapsed.left = aligned.elapsedTimeLeft;
-    placeWidget(*txtElapsedTime_, elapsed);
+    // Each control keeps its defined top and size; only its left follows the width.
+    const auto movedTo = [](TwipRect defined, float left) {
+        defined.left = left;
+        return defined;
+    };
+    placeWidget(*frmCommandButtons_, movedTo(definition::kCommandFrame, aligned.commandFrameLeft));
+    placeWidget(*lblCongratulations_, movedTo(definition::kMessageLabel, aligned.messageLeft));
+    lblSmile2_->setTwipRect(movedTo(definition::kFaceRight, aligned.rightFaceLeft));
+    lblFrown2_->setTwipRect(movedTo(definition::kFaceRight, aligned.rightFaceLeft));
+    placeWidget(*txtEndingTimeTime_, movedTo(definition::kEndingTime, aligned.endingTimeLeft));
+    placeWidget(*txtElapsedTime_, movedTo(definition::kElapsedTime, aligned.elapsedTimeLeft));
 }
 
 float GameWindow::outerWidthTwips() const {
