@@ -128,7 +128,6 @@ void GameWindow::buildDefinition() {
     lblCoverUpCableBackground_->setObjectName(QStringLiteral("lblCoverUpCableBackground"));
     lblCoverUpCableBackground_->setTwipRect(definition::kCableBand);
     lblCoverUpCableBackground_->setMouseTracking(true);
-    lblCoverUpCableBackground_->installEventFilter(this);
 
     lblCongratulations_ = new CaptionLabel(QStringLiteral("lblCongratulations"), this);
     lblCongratulations_->setFont(dialogFont(8.25, true));
@@ -182,14 +181,12 @@ void GameWindow::buildDefinition() {
         makeTimeBox(this, "txtEndingTimeTime", definition::kEndingTime, "Time game was finished");
     txtElapsedTime_ =
         makeTimeBox(this, "txtElapsedTime", definition::kElapsedTime, "Elapsed game time");
-    // The time boxes only display: focus arriving there moves on to the Help button.
-    for (QLineEdit* box : {txtCurrentTime_, txtStartingTime_, txtEndingTimeTime_, txtElapsedTime_})
-        box->installEventFilter(this);
 
     // The board as defined holds four PCs.
     extendBoard(layoutBoard(kMinPcs));
 
-    // The window sees every key before its controls do, whichever has the focus.
+    // The window sees every key before its controls do, whichever has the focus; the same
+    // filter watches the band's mouse moves and the time boxes' focus (see eventFilter).
     QCoreApplication::instance()->installEventFilter(this);
 
     timerGameClock_ = new QTimer(this);
