@@ -1,7 +1,9 @@
 // The seeded and the freshly seeded random sources.
 #include "game/RandomSource.h"
 
+#include <cerrno>
 #include <chrono>
+#include <cstdlib>
 
 namespace kestrelink {
 
@@ -16,6 +18,27 @@ std::uint64_t freshSeed() {
 }
 
 } // namespace
+
+std::optional<std::uint64_t> seedFromText(const char* text) {
+    if (text == nullptr || *text < '0' || *text > '9')
+        return std::nullopt;
+    char* end = nullptr;
+    errno = 0;
+    const unsigned long long value = std::strtoull(text, &end, 10);
+    if (errno == ERANGE || *end != '\0')
+        return std::nullopt;
+    return static_cast<std::uint64_t>(value);
+}
+
+std::optional<std::uint64_t> seedFromEnvironment() {
+    return seedFromText(std::getenv("KESTRELINK_SEED"));
+}
+
+std::unique_ptr<RandomSource> makeRandomSource() {
+    if (const auto seed = seedFromEnvironment())
+        return std::make_unique<StdRandomSource>(*seed);
+    return std::make_unique<StdRandomSource>();
+}
 
 StdRandomSource::StdRandomSource() : engine_(freshSeed()) {}
 

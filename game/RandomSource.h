@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <random>
 
 namespace kestrelink {
@@ -27,5 +29,15 @@ public:
 private:
     std::mt19937_64 engine_;
 };
+
+// The seed a game is replayed from: the whole decimal number in the environment variable
+// KESTRELINK_SEED, if it holds one. Anything else (unset, empty, not a number, out of range)
+// is no seed, and the game deals afresh.
+std::optional<std::uint64_t> seedFromText(const char* text);
+std::optional<std::uint64_t> seedFromEnvironment();
+
+// The random source for a run: seeded from KESTRELINK_SEED when that holds a number, so a game
+// can be replayed exactly (tests, bug reports); freshly seeded otherwise.
+std::unique_ptr<RandomSource> makeRandomSource();
 
 } // namespace kestrelink

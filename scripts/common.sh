@@ -8,7 +8,7 @@ KESTRELINK_BUILD="$KESTRELINK_ROOT/build"
 KESTRELINK_PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev
-    libgtest-dev libbenchmark-dev clang-format git
+    libgtest-dev libbenchmark-dev clang-format git ccache
     fonts-liberation2 fonts-dejavu-core
 )
 
@@ -38,6 +38,11 @@ configure_and_build() {
     # Warnings fail the build in CI; locally they are shown but do not stop play.
     if [ "${CI:-}" = "true" ] || [ "${KESTRELINK_STRICT:-}" = "1" ]; then
         extra+=(-DKESTRELINK_WARNINGS_AS_ERRORS=ON)
+    fi
+    # Rebuilds, and builds of a second checkout, reuse what the compiler already made.
+    if command -v ccache >/dev/null; then
+        extra+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        export CCACHE_BASEDIR="$KESTRELINK_ROOT" CCACHE_NOHASHDIR=1
     fi
     cmake -S "$KESTRELINK_ROOT" -B "$KESTRELINK_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         "${extra[@]}" "$@"

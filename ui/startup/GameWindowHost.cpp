@@ -13,7 +13,7 @@ namespace kestrelink::ui {
 GameWindowHost::GameWindowHost(GameState& state, StartupSettings& settings,
                                HelpWindowOpener& helpOpener, QWidget* dialogParent)
     : state_(state), settings_(settings), helpOpener_(helpOpener), dialogParent_(dialogParent),
-      random_(std::make_unique<StdRandomSource>()) {}
+      random_(makeRandomSource()) {}
 
 GameWindowHost::~GameWindowHost() {
     // Ending the program closes no window: the game window goes without its closing steps.

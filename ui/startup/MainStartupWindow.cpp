@@ -111,7 +111,7 @@ MainStartupWindow::MainStartupWindow(GameState& state, RandomSource& random, QWi
 
 MainStartupWindow::MainStartupWindow(GameState& state, RandomSource* injected, QWidget* parent)
     : QWidget(parent), state_(state),
-      ownRandom_(injected ? nullptr : std::make_unique<StdRandomSource>()),
+      ownRandom_(injected ? nullptr : makeRandomSource()),
       random_(injected ? *injected : *ownRandom_),
       gameHost_(std::make_unique<GameWindowHost>(state, *this, helpOpener_, this)) {
     setObjectName(QStringLiteral("MainStartupWindow"));
