@@ -1,0 +1,112 @@
+// Writes pictures of the game window in fixed states (seeded deals, clock boxes blanked) so
+// that two builds can be compared pixel for pixel: fresh, covered and lifted, wrong, marked and
+// solved boards at 4 and 16 PCs. Run with QT_QPA_PLATFORM=offscreen and an output folder.
+#include "game/GameState.h"
+#include "game/RandomSource.h"
+#include "ui/common/StartupSettings.h"
+#include "ui/game/BoardControl.h"
+#include "ui/game/CableConnector.h"
+#include "ui/game/CableLayer.h"
+#include "ui/game/GameWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+#include <cstdio>
+
+using namespace kestrelink;
+
+namespace {
+
+class FixedSettings : public ui::StartupSettings {
+public:
+    bool advanced = false;
+    bool advancedLevel() const override { return advanced; }
+    QString colorCountText() const override { return QStringLiteral("5"); }
+    QString pcCountText() const override { return QString(); }
+    void showPairingListing(const QStringList&) override {}
+    void showCableListing(const QStringList&) override {}
+    void lockSettings() override {}
+    void unlockSettings() override {}
+    QPoint outerTopLeft() const override { return {}; }
+};
+
+void save(ui::GameWindow& window, const QString& folder, const QString& name) {
+    for (const char* box :
+         {"txtCurrentTime", "txtStartingTime", "txtEndingTimeTime", "txtElapsedTime"})
+        window.findChild<QLineEdit*>(QLatin1String(box))->setText(QStringLiteral("--:--:--"));
+    window.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+bool frowning(ui::GameWindow& window) {
+    return window.findChild<QWidget*>(QStringLiteral("lblFrown1"))->isVisibleTo(&window);
+}
+
+// From the solved board, swaps two same-coloured plugs until the wiring is no longer a ring.
+bool wireWrongly(ui::GameWindow& window, const GameState& state) {
+    const int count = 2 * state.NumberOfPCs;
+    window.cmdShowSolution_Click();
+    for (int a = 0; a < count; ++a) {
+        for (int b = a + 1; b < count; ++b) {
+            const int ja = state.SolutionPlan[static_cast<std::size_t>(a)][1];
+            const int jb = state.SolutionPlan[static_cast<std::size_t>(b)][1];
+            if (window.TheCableConnector(ja)->backColor() !=
+                window.TheCableConnector(jb)->backColor())
+                continue;
+            window.TheCableConnector_Click(ja);
+            window.TheCableConnector_Click(jb);
+            window.ThePcConnectorArea_DragDrop(b, ja);
+            window.ThePcConnectorArea_DragDrop(a, jb);
+            if (frowning(window))
+                return true;
+            window.cmdShowSolution_Click();
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    for (int n : {4, 16}) {
+        for (bool advanced : {false, true}) {
+            GameState state;
+            state.NumberOfPCs = static_cast<std::int16_t>(n);
+            FixedSettings settings;
+            settings.advanced = advanced;
+            StdRandomSource random(2026);
+            ui::GameWindow window(state, settings, random);
+            window.Form_Load();
+            window.show();
+            const QString stem = QStringLiteral("n%1-%2-").arg(n).arg(
+                advanced ? QStringLiteral("advanced") : QStringLiteral("beginner"));
+            save(window, folder, stem + QStringLiteral("fresh"));
+            if (advanced) {
+                window.lblCoverUpCableBackground_MouseMove();
+                save(window, folder, stem + QStringLiteral("lifted"));
+                window.Form_MouseMove();
+            }
+            window.ThePcConnectorArea_DragDrop(0, state.SolutionPlan[0][1]);
+            save(window, folder, stem + QStringLiteral("one-plug"));
+            if (!wireWrongly(window, state)) {
+                std::fprintf(stderr, "no wrong wiring found at %d PCs\n", n);
+                return 1;
+            }
+            save(window, folder, stem + QStringLiteral("wrong"));
+            const float y = window.TheCable()->line(3).y1;
+            window.Form_MouseDown(y + 49);
+            save(window, folder, stem + QStringLiteral("marked"));
+            window.cmdShowSolution_Click();
+            save(window, folder, stem + QStringLiteral("solved"));
+            window.timerCableAnimation_Timer();
+            window.timerCableAnimation_Timer();
+            save(window, folder, stem + QStringLiteral("animated"));
+            window.cmdRestartCurrentGame_Click();
+            save(window, folder, stem + QStringLiteral("restarted"));
+        }
+    }
+    return 0;
+}
