@@ -9,13 +9,14 @@
 namespace {
 
 void generatePuzzleOfSize(benchmark::State& run) {
-    kestrelink::GameState state;
-    state.NumberOfPCs = static_cast<std::int16_t>(run.range(0));
+    kestrelink::Puzzle state;
+    const int pcCount = static_cast<int>(run.range(0));
     kestrelink::fillColorPalette(state);
     kestrelink::StdRandomSource random(42);
     long long attempts = 0;
     for (auto _ : run) {
-        const kestrelink::GeneratedPuzzle puzzle = kestrelink::generatePuzzle(state, 7, random);
+        const kestrelink::GeneratedPuzzle puzzle =
+            kestrelink::generatePuzzle(state, pcCount, 7, random);
         attempts += puzzle.attempts;
         benchmark::DoNotOptimize(puzzle);
     }

@@ -15,12 +15,11 @@ using namespace kestrelink;
 
 struct PluggedBoard {
     BoardLayout layout = layoutBoard(kMaxPcs);
-    GameState state;
+    BoardState state;
     std::vector<TwipPoint> corners;
     std::vector<TwipRect> cableConnectors;
 
     PluggedBoard() {
-        state.NumberOfPCs = static_cast<std::int16_t>(kMaxPcs);
         corners.resize(layout.cableConnectors.size());
         cableConnectors = layout.cableConnectors;
         // Cable k from PC k's second connector to PC k+1's first: one ring.
@@ -53,10 +52,11 @@ void BM_RedrawAndJudgeSixteenPcs(benchmark::State& run) {
                       segments.begin() + static_cast<std::ptrdiff_t>(3 * k));
         }
         benchmark::DoNotOptimize(segments.data());
-        const Verdict verdict = judgeBoard(board.state, board.layout.dropAreas, board.corners);
+        const Verdict verdict =
+            judgeBoard(board.state, kMaxPcs, board.layout.dropAreas, board.corners);
         benchmark::DoNotOptimize(verdict);
     }
-    if (judgeBoard(board.state, board.layout.dropAreas, board.corners) != Verdict::Correct)
+    if (judgeBoard(board.state, kMaxPcs, board.layout.dropAreas, board.corners) != Verdict::Correct)
         run.SkipWithError("the benchmark board is not a correct ring");
 }
 BENCHMARK(BM_RedrawAndJudgeSixteenPcs);
@@ -64,7 +64,8 @@ BENCHMARK(BM_RedrawAndJudgeSixteenPcs);
 void BM_JudgeSixteenPcs(benchmark::State& run) {
     PluggedBoard board;
     for (auto _ : run)
-        benchmark::DoNotOptimize(judgeBoard(board.state, board.layout.dropAreas, board.corners));
+        benchmark::DoNotOptimize(
+            judgeBoard(board.state, kMaxPcs, board.layout.dropAreas, board.corners));
 }
 BENCHMARK(BM_JudgeSixteenPcs);
 

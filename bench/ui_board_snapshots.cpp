@@ -49,8 +49,8 @@ bool wireWrongly(ui::GameWindow& window, const GameState& state) {
     window.cmdShowSolution_Click();
     for (int a = 0; a < count; ++a) {
         for (int b = a + 1; b < count; ++b) {
-            const int ja = state.SolutionPlan[static_cast<std::size_t>(a)][1];
-            const int jb = state.SolutionPlan[static_cast<std::size_t>(b)][1];
+            const int ja = state.puzzle.SolutionPlan[static_cast<std::size_t>(a)][1];
+            const int jb = state.puzzle.SolutionPlan[static_cast<std::size_t>(b)][1];
             if (window.TheCableConnector(ja)->backColor() !=
                 window.TheCableConnector(jb)->backColor())
                 continue;
@@ -89,7 +89,7 @@ int main(int argc, char* argv[]) {
                 save(window, folder, stem + QStringLiteral("lifted"));
                 window.Form_MouseMove();
             }
-            window.ThePcConnectorArea_DragDrop(0, state.SolutionPlan[0][1]);
+            window.ThePcConnectorArea_DragDrop(0, state.puzzle.SolutionPlan[0][1]);
             save(window, folder, stem + QStringLiteral("one-plug"));
             if (!wireWrongly(window, state)) {
                 std::fprintf(stderr, "no wrong wiring found at %d PCs\n", n);

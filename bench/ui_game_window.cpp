@@ -57,10 +57,10 @@ int main(int argc, char* argv[]) {
 
         // A full board, then redraws with the repaint each one causes.
         for (int c = 0; c < state.connectorCount(); ++c)
-            window->ThePcConnectorArea_DragDrop(c, state.SolutionPlan[std::size_t(c)][1]);
+            window->ThePcConnectorArea_DragDrop(c, state.puzzle.SolutionPlan[std::size_t(c)][1]);
         // Each step unplugs or replugs one connector, so the verdict and every cable's colour
         // change, and the whole board is repainted.
-        const int j = state.SolutionPlan[0][1];
+        const int j = state.puzzle.SolutionPlan[0][1];
         for (int i = 0; i < 10; ++i) {
             timer.restart();
             if (i % 2 == 0)

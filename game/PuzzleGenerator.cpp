@@ -50,21 +50,21 @@ void removeFirstValue(Pool& pool, int value) {
 
 // Step 1: colorCount distinct palette colours in random order (draw D1). The pool always holds
 // the whole palette, whatever colorCount is, so every subset and order is equally likely.
-void chooseColorsInPlay(GameState& state, int colorCount, RandomSource& random) {
+void chooseColorsInPlay(Puzzle& puzzle, int colorCount, RandomSource& random) {
     Pool pool = countingPool(kPaletteSize);
     for (int i = 0; i < colorCount; ++i) {
         const int position = drawPosition(pool, random);
-        state.GameColors[at(i)] = state.ColorPalette[at(pool[at(position)])];
+        puzzle.GameColors[at(i)] = puzzle.ColorPalette[at(pool[at(position)])];
         removeAt(pool, position);
     }
 }
 
 // Step 2: every PC connector independently takes one of the colours in play (draw D2).
-std::vector<Color> colorPcConnectors(const GameState& state, int connectorCount, int colorCount,
+std::vector<Color> colorPcConnectors(const Puzzle& puzzle, int connectorCount, int colorCount,
                                      RandomSource& random) {
     std::vector<Color> colors(at(connectorCount));
     for (Color& color : colors)
-        color = state.GameColors[at(random.below(colorCount))];
+        color = puzzle.GameColors[at(random.below(colorCount))];
     return colors;
 }
 
@@ -161,17 +161,18 @@ std::vector<std::string> cableListing(const Plan& plan, int pcCount) {
 
 } // namespace
 
-GeneratedPuzzle generatePuzzle(GameState& state, int colorCount, RandomSource& random) {
+GeneratedPuzzle generatePuzzle(Puzzle& dealt, int requestedPcCount, int colorCount,
+                               RandomSource& random) {
     // Out-of-range settings would draw from an empty range or write past the tables' last row;
     // every count the game can offer passes through unchanged.
-    const int pcCount = std::clamp<int>(state.NumberOfPCs, 1, kMaxPcs);
+    const int pcCount = std::clamp(requestedPcCount, 1, kMaxPcs);
     const int colors = std::clamp(colorCount, 1, kPaletteSize);
     const int connectorCount = 2 * pcCount;
-    Plan& plan = state.SolutionPlan;
+    Plan& plan = dealt.SolutionPlan;
 
     GeneratedPuzzle puzzle;
-    chooseColorsInPlay(state, colors, random);
-    puzzle.pcConnectorColors = colorPcConnectors(state, connectorCount, colors, random);
+    chooseColorsInPlay(dealt, colors, random);
+    puzzle.pcConnectorColors = colorPcConnectors(dealt, connectorCount, colors, random);
 
     // Every pairing drawn counts as an attempt, including those spoilt by a self-draw, so the
     // mean is 2N: a self-draw-free matching that also forms one ring turns up once in 2N tries.
@@ -187,14 +188,15 @@ GeneratedPuzzle generatePuzzle(GameState& state, int colorCount, RandomSource& r
     puzzle.cableConnectorColors.resize(at(connectorCount));
     for (int c = 0; c < connectorCount; ++c)
         puzzle.cableConnectorColors[at(plan[at(c)][1])] = puzzle.pcConnectorColors[at(c)];
+    dealt.pcConnectorColors = puzzle.pcConnectorColors;
+    dealt.cableConnectorColors = puzzle.cableConnectorColors;
     return puzzle;
 }
 
-bool pairingFormsSingleRing(const GameState& state) {
-    const int pcCount = state.NumberOfPCs;
+bool pairingFormsSingleRing(const Puzzle& puzzle, int pcCount) {
     if (pcCount < 1 || pcCount > kMaxPcs)
         return false;
-    return formsSingleRing(state.SolutionPlan, pcCount);
+    return formsSingleRing(puzzle.SolutionPlan, pcCount);
 }
 
 } // namespace kestrelink

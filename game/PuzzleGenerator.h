@@ -25,12 +25,13 @@ struct GeneratedPuzzle {
     int attempts = 0;
 };
 
-// Uses state.NumberOfPCs (4..16) and state.ColorPalette (filled); colorCount is 4..10.
-// Writes state.GameColors and state.SolutionPlan (rows 0..2N-1, both columns).
-GeneratedPuzzle generatePuzzle(GameState& state, int colorCount, RandomSource& random);
+// Deals a puzzle for pcCount PCs (4..16) from puzzle.ColorPalette (filled); colorCount is
+// 4..10. Writes the puzzle's GameColors, SolutionPlan (rows 0..2N-1, both columns) and the
+// connector colours, which it also returns with the listings.
+GeneratedPuzzle generatePuzzle(Puzzle& puzzle, int pcCount, int colorCount, RandomSource& random);
 
 // True when the pairing in SolutionPlan column 0, rows 0..2N-1, walked cable, PC, cable, ...
 // from PC connector 0, passes all N PCs before returning: the cables form one ring.
-bool pairingFormsSingleRing(const GameState& state);
+bool pairingFormsSingleRing(const Puzzle& puzzle, int pcCount);
 
 } // namespace kestrelink

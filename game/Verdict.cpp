@@ -4,6 +4,7 @@
 #include "game/Numbering.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -11,12 +12,9 @@ namespace kestrelink {
 
 namespace {
 
-constexpr std::int16_t kVisited = -1;
-constexpr std::int16_t kUnvisited = 0;
-
-// Connectors in use, bounded by the table so that a bad NumberOfPCs cannot write past row 32.
-int usedConnectors(const GameState& state) {
-    return std::clamp(state.connectorCount(), 0, 2 * kMaxPcs);
+// Connectors in use, bounded by the table so that a bad count cannot write past row 32.
+int usedConnectors(int pcCount) {
+    return std::clamp(2 * pcCount, 0, 2 * kMaxPcs);
 }
 
 // Only the top-left corner counts, and only strictly inside: a corner on the edge lies in no
@@ -33,17 +31,17 @@ std::size_t row(int index) {
 
 } // namespace
 
-void scanOccupancy(GameState& state, const std::vector<TwipRect>& dropAreas,
+void scanOccupancy(BoardState& board, int pcCount, const std::vector<TwipRect>& dropAreas,
                    const std::vector<TwipPoint>& cableConnectorTopLefts) {
-    state.PcRingIsCorrect = false;
-    state.AllPcConnectorsPlugged = true;
-    const int count = usedConnectors(state);
+    board.PcRingIsCorrect = false;
+    board.AllPcConnectorsPlugged = true;
+    const int count = usedConnectors(pcCount);
     // Missing entries count as an empty area and an absent connector rather than a crash.
     const int areas = std::min(count, static_cast<int>(dropAreas.size()));
     const int corners = std::min(count, static_cast<int>(cableConnectorTopLefts.size()));
     for (int c = 0; c < count; ++c) {
-        auto& plug = state.PcConnectorPlug[row(c)];
-        plug = {kNone, kUnvisited};
+        auto& plug = board.PcConnectorPlug[row(c)];
+        plug = {kNone, 0};
         // Lowest j wins: two connectors on one area leave some other area empty anyway.
         for (int j = 0; c < areas && j < corners; ++j) {
             if (cornerInside(dropAreas[row(c)], cableConnectorTopLefts[row(j)])) {
@@ -52,7 +50,7 @@ void scanOccupancy(GameState& state, const std::vector<TwipRect>& dropAreas,
             }
         }
         if (plug[0] == kNone)
-            state.AllPcConnectorsPlugged = false;
+            board.AllPcConnectorsPlugged = false;
     }
 }
 
@@ -66,16 +64,14 @@ void scanOccupancy(GameState& state, const std::vector<TwipRect>& dropAreas,
 // areas, a plug out of range, a board not fully plugged), the wiring is reported Wrong, that
 // connector keeps no partner and the walk goes on from the next unvisited connector; it never
 // leaves rows 0..2N-1 and follows at most N cables.
-void walkRing(GameState& state) {
-    const int count = usedConnectors(state);
-    auto& plugs = state.PcConnectorPlug;
-    for (int c = 0; c < count; ++c) {
-        state.PlayerLinks[row(c)] = {kNone, kNone};
-        // The scan has just cleared these; clearing again keeps the walk correct on its own.
-        plugs[row(c)][1] = kUnvisited;
-    }
+void walkRing(BoardState& board, int pcCount) {
+    const int count = usedConnectors(pcCount);
+    const auto& plugs = board.PcConnectorPlug;
+    for (int c = 0; c < count; ++c)
+        board.PlayerLinks[row(c)] = {kNone, kNone};
 
-    const auto isVisited = [&](int c) { return plugs[row(c)][1] == kVisited; };
+    std::array<bool, kTableRows> visited{};
+    const auto isVisited = [&](int c) { return visited[row(c)]; };
     const auto firstWith = [&](auto predicate) {
         for (int c = 0; c < count; ++c)
             if (predicate(c))
@@ -83,16 +79,16 @@ void walkRing(GameState& state) {
         return static_cast<int>(kNone);
     };
 
-    state.PcRingIsCorrect = true;
+    board.PcRingIsCorrect = true;
     int cur = 0;
     for (int cablesLeft = count / 2; cablesLeft > 0; --cablesLeft) {
         if (isVisited(cur)) {
-            state.PcRingIsCorrect = false;
+            board.PcRingIsCorrect = false;
             cur = firstWith([&](int c) { return !isVisited(c); });
             if (cur == kNone)
                 break;
         }
-        plugs[row(cur)][1] = kVisited;
+        visited[row(cur)] = true;
 
         const int j = plugs[row(cur)][0];
         const int farEnd = j >= 0 && j < count ? otherEndOfCable(j) : kNone;
@@ -100,23 +96,23 @@ void walkRing(GameState& state) {
             farEnd == kNone ? kNone : firstWith([&](int c) { return plugs[row(c)][0] == farEnd; });
         if (far == kNone) {
             // cur is visited now, so the next round restarts from the lowest unvisited one.
-            state.PcRingIsCorrect = false;
+            board.PcRingIsCorrect = false;
             continue;
         }
-        plugs[row(far)][1] = kVisited;
-        state.PlayerLinks[row(cur)][0] = static_cast<std::int16_t>(far);
-        state.PlayerLinks[row(far)][0] = static_cast<std::int16_t>(cur);
+        visited[row(far)] = true;
+        board.PlayerLinks[row(cur)][0] = static_cast<std::int16_t>(far);
+        board.PlayerLinks[row(far)][0] = static_cast<std::int16_t>(cur);
         cur = otherConnectorOfSamePc(far);
     }
 }
 
-Verdict judgeBoard(GameState& state, const std::vector<TwipRect>& dropAreas,
+Verdict judgeBoard(BoardState& board, int pcCount, const std::vector<TwipRect>& dropAreas,
                    const std::vector<TwipPoint>& cableConnectorTopLefts) {
-    scanOccupancy(state, dropAreas, cableConnectorTopLefts);
-    if (!state.AllPcConnectorsPlugged)
+    scanOccupancy(board, pcCount, dropAreas, cableConnectorTopLefts);
+    if (!board.AllPcConnectorsPlugged)
         return Verdict::Incomplete;
-    walkRing(state);
-    return state.PcRingIsCorrect ? Verdict::Correct : Verdict::Wrong;
+    walkRing(board, pcCount);
+    return board.PcRingIsCorrect ? Verdict::Correct : Verdict::Wrong;
 }
 
 } // namespace kestrelink

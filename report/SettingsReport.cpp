@@ -66,10 +66,12 @@ std::string colorLine(const char* what, int index, const std::vector<Color>& col
 
 SettingsReportInput reportInputFrom(const GameState& state) {
     SettingsReportInput input;
-    input.NumberOfPCs = state.NumberOfPCs;
-    input.SolutionPlan = state.SolutionPlan;
-    input.PlayerLinks = state.PlayerLinks;
-    input.AllPcConnectorsPlugged = state.AllPcConnectorsPlugged;
+    input.NumberOfPCs = state.settings.NumberOfPCs;
+    input.SolutionPlan = state.puzzle.SolutionPlan;
+    input.PlayerLinks = state.board.PlayerLinks;
+    input.AllPcConnectorsPlugged = state.board.AllPcConnectorsPlugged;
+    input.pcConnectorColors = state.puzzle.pcConnectorColors;
+    input.cableConnectorColors = state.puzzle.cableConnectorColors;
     return input;
 }
 

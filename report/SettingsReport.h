@@ -36,8 +36,8 @@ struct SettingsReportInput {
     std::vector<Color> cableConnectorColors;
 };
 
-// Takes the number of PCs, both tables and the plugged flag from the shared state; the caller
-// adds the texts and the colours.
+// Takes the number of PCs, both tables, the plugged flag and the connectors' colours from the
+// shared state; the caller adds the texts.
 SettingsReportInput reportInputFrom(const GameState& state);
 
 // The report's lines without their line ends: 13 + 9N lines, or 14 + 12N when every PC

@@ -27,7 +27,7 @@ TEST(Palette, HoldsTheTenColoursInOrderWithTheirNames) {
         {0x00FFFFFF, 255, 255, 255, "White"},   {0x00000080, 128, 0, 0, "Brown"},
         {0x00000000, 0, 0, 0, "Black"},         {0x00FFC0FF, 255, 192, 255, "LightViolet"},
     };
-    GameState state;
+    Puzzle state;
     fillColorPalette(state);
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         const auto& e = expected[i];

@@ -36,17 +36,17 @@ constexpr Color kUntouchedColor = 0x00123456;
 
 GameState stateFor(int pcCount) {
     GameState state;
-    state.NumberOfPCs = static_cast<std::int16_t>(pcCount);
-    fillColorPalette(state);
-    state.SolutionPlan = filledTable<std::int16_t>(kUntouched, kUntouched);
-    state.GameColors.fill(kUntouchedColor);
+    state.settings.NumberOfPCs = static_cast<std::int16_t>(pcCount);
+    fillColorPalette(state.puzzle);
+    state.puzzle.SolutionPlan = filledTable<std::int16_t>(kUntouched, kUntouched);
+    state.puzzle.GameColors.fill(kUntouchedColor);
     return state;
 }
 
 std::vector<int> partners(const GameState& state) {
     std::vector<int> result;
     for (int c = 0; c < state.connectorCount(); ++c)
-        result.push_back(state.SolutionPlan[at(c)][0]);
+        result.push_back(state.puzzle.SolutionPlan[at(c)][0]);
     return result;
 }
 
@@ -75,7 +75,7 @@ bool isPaletteColor(Color color) {
 ::testing::AssertionResult puzzleIsSound(const GameState& state, const GeneratedPuzzle& puzzle,
                                          int colorCount) {
     const int connectors = state.connectorCount();
-    const auto& plan = state.SolutionPlan;
+    const auto& plan = state.puzzle.SolutionPlan;
     auto fail = [] { return ::testing::AssertionFailure(); };
 
     if (puzzle.attempts < 1)
@@ -90,14 +90,14 @@ bool isPaletteColor(Color color) {
     // Colours in play: distinct palette colours; entries beyond them untouched.
     std::set<Color> inPlay;
     for (int i = 0; i < colorCount; ++i) {
-        if (!isPaletteColor(state.GameColors[at(i)]))
+        if (!isPaletteColor(state.puzzle.GameColors[at(i)]))
             return fail() << "colour in play " << i << " is not a palette colour";
-        inPlay.insert(state.GameColors[at(i)]);
+        inPlay.insert(state.puzzle.GameColors[at(i)]);
     }
     if (inPlay.size() != at(colorCount))
         return fail() << "colours in play repeat";
-    for (std::size_t i = at(colorCount); i < state.GameColors.size(); ++i)
-        if (state.GameColors[i] != kUntouchedColor)
+    for (std::size_t i = at(colorCount); i < state.puzzle.GameColors.size(); ++i)
+        if (state.puzzle.GameColors[i] != kUntouchedColor)
             return fail() << "GameColors(" << i << ") written";
     for (Color color : puzzle.pcConnectorColors)
         if (inPlay.count(color) == 0)
@@ -145,10 +145,11 @@ TEST(PuzzleGenerator, EveryBoardSizeAndColourCountGivesASoundPuzzle) {
             StdRandomSource random(static_cast<std::uint64_t>(100 * pcCount + colorCount));
             for (int run = 0; run < 15; ++run) {
                 GameState state = stateFor(pcCount);
-                const GeneratedPuzzle puzzle = generatePuzzle(state, colorCount, random);
+                const GeneratedPuzzle puzzle =
+                    generatePuzzle(state.puzzle, state.pcCount(), colorCount, random);
                 ASSERT_TRUE(puzzleIsSound(state, puzzle, colorCount))
                     << "N " << pcCount << ", colours " << colorCount << ", run " << run;
-                ASSERT_TRUE(pairingFormsSingleRing(state));
+                ASSERT_TRUE(pairingFormsSingleRing(state.puzzle, state.pcCount()));
             }
         }
     }
@@ -161,8 +162,9 @@ TEST(PuzzleGenerator, TenColoursPutTheWholePaletteInPlayInRandomOrder) {
     std::sort(sortedPalette.begin(), sortedPalette.end());
     for (int run = 0; run < 20; ++run) {
         GameState state = stateFor(4);
-        generatePuzzle(state, kPaletteSize, random);
-        std::vector<Color> inPlay(state.GameColors.begin(), state.GameColors.begin() + 10);
+        generatePuzzle(state.puzzle, state.pcCount(), kPaletteSize, random);
+        std::vector<Color> inPlay(state.puzzle.GameColors.begin(),
+                                  state.puzzle.GameColors.begin() + 10);
         orders.insert(inPlay);
         std::sort(inPlay.begin(), inPlay.end());
         EXPECT_EQ(inPlay, sortedPalette);
@@ -179,17 +181,18 @@ TEST(PuzzleGenerator, ColourDrawsAreUniform) {
     std::vector<int> connectorColourSlot(4, 0);
     for (int run = 0; run < kRuns; ++run) {
         GameState state = stateFor(4);
-        const GeneratedPuzzle puzzle = generatePuzzle(state, 4, random);
+        const GeneratedPuzzle puzzle = generatePuzzle(state.puzzle, state.pcCount(), 4, random);
         const auto& palette = paletteColors();
         auto paletteIndex = [&](Color color) {
             return std::find(palette.begin(), palette.end(), color) - palette.begin();
         };
-        ++firstInPlay[at(static_cast<int>(paletteIndex(state.GameColors[0])))];
-        ++fourthInPlay[at(static_cast<int>(paletteIndex(state.GameColors[3])))];
+        ++firstInPlay[at(static_cast<int>(paletteIndex(state.puzzle.GameColors[0])))];
+        ++fourthInPlay[at(static_cast<int>(paletteIndex(state.puzzle.GameColors[3])))];
         for (Color color : puzzle.pcConnectorColors)
-            ++connectorColourSlot[at(static_cast<int>(
-                std::find(state.GameColors.begin(), state.GameColors.begin() + 4, color) -
-                state.GameColors.begin()))];
+            ++connectorColourSlot[at(
+                static_cast<int>(std::find(state.puzzle.GameColors.begin(),
+                                           state.puzzle.GameColors.begin() + 4, color) -
+                                 state.puzzle.GameColors.begin()))];
     }
     // 9 degrees of freedom and 3: thresholds far in the tail, so only a real bias fails.
     EXPECT_LT(chiSquare(firstInPlay, kRuns / 10.0), 40.0);
@@ -231,7 +234,7 @@ TEST(PuzzleGenerator, AcceptedPairingIsUniformOverTheSingleRings) {
     long long attempts = 0;
     for (int run = 0; run < 48 * kPerRing; ++run) {
         GameState state = stateFor(4);
-        attempts += generatePuzzle(state, 4, random).attempts;
+        attempts += generatePuzzle(state.puzzle, state.pcCount(), 4, random).attempts;
         const auto found = ringCounts.find(partners(state));
         ASSERT_NE(found, ringCounts.end()) << "accepted a pairing that is not a single ring";
         ++found->second;
@@ -255,12 +258,12 @@ TEST(PuzzleGenerator, CableEndsAndCablesAreSpreadUniformly) {
     std::vector<int> cableAtPosition(kPcs * kPcs, 0);
     for (int run = 0; run < kRuns; ++run) {
         GameState state = stateFor(kPcs);
-        generatePuzzle(state, 5, random);
+        generatePuzzle(state.puzzle, state.pcCount(), 5, random);
         int position = 0;
         for (int c = 0; c < 2 * kPcs; ++c) {
-            if (state.SolutionPlan[at(c)][0] < c)
+            if (state.puzzle.SolutionPlan[at(c)][0] < c)
                 continue;
-            const int end = state.SolutionPlan[at(c)][1];
+            const int end = state.puzzle.SolutionPlan[at(c)][1];
             evenEndOnLowerConnector += end % 2 == 0 ? 1 : 0;
             ++cableAtPosition[at(position++ * kPcs + cableOfConnector(end))];
         }
@@ -277,11 +280,12 @@ TEST(PuzzleGenerator, CableEndsAndCablesAreSpreadUniformly) {
 TEST(PuzzleGenerator, GoldenOutputForOneSeed) {
     GameState state = stateFor(4);
     PortableRandomSource random(2024);
-    const GeneratedPuzzle puzzle = generatePuzzle(state, 5, random);
+    const GeneratedPuzzle puzzle = generatePuzzle(state.puzzle, state.pcCount(), 5, random);
 
     EXPECT_EQ(puzzle.attempts, 7);
-    EXPECT_EQ(std::vector<Color>(state.GameColors.begin(), state.GameColors.begin() + 5),
-              (std::vector<Color>{0x00FF0000, 0x00FFC0FF, 0x00000000, 0x00FFFFFF, 0x0000FFFF}));
+    EXPECT_EQ(
+        std::vector<Color>(state.puzzle.GameColors.begin(), state.puzzle.GameColors.begin() + 5),
+        (std::vector<Color>{0x00FF0000, 0x00FFC0FF, 0x00000000, 0x00FFFFFF, 0x0000FFFF}));
     EXPECT_EQ(puzzle.pcConnectorColors,
               (std::vector<Color>{0x0000FFFF, 0x00FFC0FF, 0x0000FFFF, 0x00FFFFFF, 0x00FF0000,
                                   0x00FF0000, 0x00FF0000, 0x00000000}));
@@ -314,7 +318,7 @@ TEST(PuzzleGenerator, SelfDrawAbandonsTheAttemptAndTwoLoopsAreRejected) {
     };
     ScriptedRandomSource random(script);
     GameState state = stateFor(4);
-    const GeneratedPuzzle puzzle = generatePuzzle(state, 4, random);
+    const GeneratedPuzzle puzzle = generatePuzzle(state.puzzle, state.pcCount(), 4, random);
 
     EXPECT_TRUE(random.exhausted());
     const std::vector<int> expectedRanges = {10, 9, 8, 7, 4, 4, 4, 4, 4, 4, 4, 4, 8, 8, 6,
@@ -325,7 +329,7 @@ TEST(PuzzleGenerator, SelfDrawAbandonsTheAttemptAndTwoLoopsAreRejected) {
     const std::vector<std::array<std::int16_t, 2>> expectedPlan = {{2, 7}, {7, 0}, {0, 6}, {4, 5},
                                                                    {3, 4}, {6, 2}, {5, 3}, {1, 1}};
     for (int c = 0; c < 8; ++c)
-        EXPECT_EQ(state.SolutionPlan[at(c)], expectedPlan[at(c)]) << "connector " << c;
+        EXPECT_EQ(state.puzzle.SolutionPlan[at(c)], expectedPlan[at(c)]) << "connector " << c;
 
     const Color lightViolet = 0x00FFC0FF, lightBlue = 0x00FFFF00, violet = 0x00FF00FF, black = 0;
     EXPECT_EQ(puzzle.pcConnectorColors,
@@ -351,24 +355,29 @@ TEST(PuzzleGenerator, SelfDrawAbandonsTheAttemptAndTwoLoopsAreRejected) {
 TEST(PuzzleGenerator, OutOfRangeSettingsStayInsideTheTables) {
     GameState state = stateFor(17);
     StdRandomSource random(3);
-    const GeneratedPuzzle puzzle = generatePuzzle(state, 12, random);
+    const GeneratedPuzzle puzzle = generatePuzzle(state.puzzle, state.pcCount(), 12, random);
     EXPECT_EQ(puzzle.pcConnectorColors.size(), 32u);
-    EXPECT_EQ(state.SolutionPlan[32][0], kUntouched);
-    EXPECT_EQ(state.SolutionPlan[32][1], kUntouched);
-    EXPECT_EQ(state.GameColors[10], kUntouchedColor);
+    EXPECT_EQ(state.puzzle.SolutionPlan[32][0], kUntouched);
+    EXPECT_EQ(state.puzzle.SolutionPlan[32][1], kUntouched);
+    EXPECT_EQ(state.puzzle.GameColors[10], kUntouchedColor);
 
     GameState noColors = stateFor(4);
-    const GeneratedPuzzle single = generatePuzzle(noColors, 0, random);
+    const GeneratedPuzzle single = generatePuzzle(noColors.puzzle, noColors.pcCount(), 0, random);
     for (Color color : single.pcConnectorColors)
-        EXPECT_EQ(color, noColors.GameColors[0]);
+        EXPECT_EQ(color, noColors.puzzle.GameColors[0]);
 }
 
 GameState stateWithPairing(const std::vector<int>& partner) {
     GameState state;
-    state.NumberOfPCs = static_cast<std::int16_t>(partner.size() / 2);
+    state.settings.NumberOfPCs = static_cast<std::int16_t>(partner.size() / 2);
     for (std::size_t c = 0; c < partner.size(); ++c)
-        state.SolutionPlan[c][0] = static_cast<std::int16_t>(partner[c]);
+        state.puzzle.SolutionPlan[c][0] = static_cast<std::int16_t>(partner[c]);
     return state;
+}
+
+bool pairingIsRing(const std::vector<int>& partner) {
+    const GameState state = stateWithPairing(partner);
+    return pairingFormsSingleRing(state.puzzle, state.pcCount());
 }
 
 TEST(PairingFormsSingleRing, AgreesWithTheNaiveTwinOnEveryMatchingOfFourPcs) {
@@ -377,7 +386,7 @@ TEST(PairingFormsSingleRing, AgreesWithTheNaiveTwinOnEveryMatchingOfFourPcs) {
     allMatchings(empty, matchings);
     int rings = 0;
     for (const auto& matching : matchings) {
-        const bool ring = pairingFormsSingleRing(stateWithPairing(matching));
+        const bool ring = pairingIsRing(matching);
         EXPECT_EQ(ring, naiveSingleRing(matching));
         rings += ring ? 1 : 0;
     }
@@ -399,7 +408,7 @@ TEST(PairingFormsSingleRing, AgreesWithTheNaiveTwinOnRandomMatchings) {
                 partner[at(order[i])] = order[i + 1];
                 partner[at(order[i + 1])] = order[i];
             }
-            const bool ring = pairingFormsSingleRing(stateWithPairing(partner));
+            const bool ring = pairingIsRing(partner);
             ASSERT_EQ(ring, naiveSingleRing(partner)) << "N " << pcCount << ", trial " << trial;
             rings += ring ? 1 : 0;
         }
@@ -413,16 +422,16 @@ TEST(PairingFormsSingleRing, AgreesWithTheNaiveTwinOnRandomMatchings) {
 
 TEST(PairingFormsSingleRing, RejectsWhatIsNotAPairing) {
     GameState unpaired;
-    unpaired.NumberOfPCs = 4;
-    EXPECT_FALSE(pairingFormsSingleRing(unpaired));
+    unpaired.settings.NumberOfPCs = 4;
+    EXPECT_FALSE(pairingFormsSingleRing(unpaired.puzzle, unpaired.pcCount()));
 
     GameState tooMany = stateWithPairing({2, 3, 0, 1});
-    tooMany.NumberOfPCs = 17;
-    EXPECT_FALSE(pairingFormsSingleRing(tooMany));
+    tooMany.settings.NumberOfPCs = 17;
+    EXPECT_FALSE(pairingFormsSingleRing(tooMany.puzzle, tooMany.pcCount()));
 
     // A pair within one PC is the smallest loop.
-    EXPECT_FALSE(pairingFormsSingleRing(stateWithPairing({1, 0, 3, 2, 5, 4, 7, 6})));
-    EXPECT_TRUE(pairingFormsSingleRing(stateWithPairing({2, 7, 0, 4, 3, 6, 5, 1})));
+    EXPECT_FALSE(pairingIsRing({1, 0, 3, 2, 5, 4, 7, 6}));
+    EXPECT_TRUE(pairingIsRing({2, 7, 0, 4, 3, 6, 5, 1}));
 }
 
 } // namespace

@@ -16,8 +16,7 @@ namespace {
 
 // A board of n PCs with every cable connector at home, ready to be wired.
 struct Board {
-    explicit Board(int n) : layout(layoutBoard(n)) {
-        state.NumberOfPCs = static_cast<std::int16_t>(n);
+    explicit Board(int pcs) : layout(layoutBoard(pcs)), n(pcs) {
         for (const TwipRect& home : layout.cableConnectors)
             corners.push_back({home.left, home.top});
     }
@@ -36,12 +35,13 @@ struct Board {
         plug(d, 2 * k + 1);
     }
 
-    Verdict judge() { return judgeBoard(state, layout.dropAreas, corners); }
+    Verdict judge() { return judgeBoard(state, n, layout.dropAreas, corners); }
     int plugOf(int c) const { return state.PcConnectorPlug[static_cast<std::size_t>(c)][0]; }
     int linkOf(int c) const { return state.PlayerLinks[static_cast<std::size_t>(c)][0]; }
 
     BoardLayout layout;
-    GameState state;
+    int n;
+    BoardState state;
     std::vector<TwipPoint> corners;
 };
 
@@ -79,7 +79,8 @@ TEST(Verdict, OneRingIsCorrectAndLeavesSpareRowsAlone) {
         EXPECT_EQ(b.judge(), Verdict::Correct) << n;
         EXPECT_TRUE(b.state.PcRingIsCorrect);
         for (int c = 0; c < 2 * n; ++c) {
-            EXPECT_EQ(b.state.PcConnectorPlug[static_cast<std::size_t>(c)][1], -1);
+            // The walk keeps its visited marks to itself.
+            EXPECT_EQ(b.state.PcConnectorPlug[static_cast<std::size_t>(c)][1], 0);
             EXPECT_EQ(b.state.PlayerLinks[static_cast<std::size_t>(c)][1], kNone);
         }
         EXPECT_EQ(b.plugOf(1), 0);
@@ -150,17 +151,16 @@ TEST(Verdict, ScanCountsStrictlyInsideAndTakesTheLowestConnector) {
 // stay inside the used rows, stop, and call it Wrong.
 TEST(Verdict, WalkIsSafeWhenAFarEndIsMissing) {
     for (int n : {4, 16}) {
-        GameState state;
-        state.NumberOfPCs = static_cast<std::int16_t>(n);
+        BoardState state;
         for (std::size_t r = 0; r < kTableRows; ++r)
             state.PcConnectorPlug[r] = {42, 42};
         for (int c = 0; c < 2 * n; ++c)
             state.PcConnectorPlug[static_cast<std::size_t>(c)] = {0, 0}; // every area holds end 0
-        walkRing(state);
+        walkRing(state, n);
         EXPECT_FALSE(state.PcRingIsCorrect);
         state.PcConnectorPlug[3][0] = 99;
         state.PcConnectorPlug[4][0] = kNone;
-        walkRing(state);
+        walkRing(state, n);
         EXPECT_FALSE(state.PcRingIsCorrect);
         for (std::size_t r = static_cast<std::size_t>(2 * n); r < kTableRows; ++r)
             EXPECT_EQ(state.PcConnectorPlug[r][1], 42);
@@ -171,9 +171,9 @@ TEST(Verdict, WalkIsSafeWhenAFarEndIsMissing) {
     std::vector<TwipRect> areas(8, TwipRect{0, 0, 100, 100});
     std::vector<TwipPoint> corners(8, TwipPoint{200, 200});
     corners[2] = {50, 50};
-    EXPECT_EQ(judgeBoard(b.state, areas, corners), Verdict::Wrong);
-    EXPECT_EQ(judgeBoard(b.state, areas, std::vector<TwipPoint>(3, {50, 50})), Verdict::Wrong);
-    EXPECT_EQ(judgeBoard(b.state, {}, corners), Verdict::Incomplete);
+    EXPECT_EQ(judgeBoard(b.state, 4, areas, corners), Verdict::Wrong);
+    EXPECT_EQ(judgeBoard(b.state, 4, areas, std::vector<TwipPoint>(3, {50, 50})), Verdict::Wrong);
+    EXPECT_EQ(judgeBoard(b.state, 4, {}, corners), Verdict::Incomplete);
 }
 
 // Naive twin: the PCs joined by the cables are one ring exactly when they are connected, since

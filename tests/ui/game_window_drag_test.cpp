@@ -65,7 +65,9 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    int fittingConnector(int c) const { return state.SolutionPlan[static_cast<std::size_t>(c)][1]; }
+    int fittingConnector(int c) const {
+        return state.puzzle.SolutionPlan[static_cast<std::size_t>(c)][1];
+    }
 
     // Drags the solution's connector onto PC connector c, releasing over the coloured square.
     void plug(int c) {
@@ -93,9 +95,9 @@ private slots:
                  [&] { highlight = area->backColor(); });
             QCOMPARE(highlight, kRed);
             QCOMPARE(area->backColor(), kButtonFace);
-            QCOMPARE(state.PcConnectorPlug[static_cast<std::size_t>(c)][0], std::int16_t(j));
+            QCOMPARE(state.board.PcConnectorPlug[static_cast<std::size_t>(c)][0], std::int16_t(j));
             if (c < 2 * n - 1)
-                QVERIFY(!state.AllPcConnectorsPlugged);
+                QVERIFY(!state.board.AllPcConnectorsPlugged);
         }
         QVERIFY(
             window->lblCongratulations()->caption().contains(QStringLiteral("Congratulations")));
@@ -103,26 +105,26 @@ private slots:
         for (int i = 0; i < 3 * n; ++i)
             QCOMPARE(window->TheCable()->color(i), kWhite);
         QVERIFY(window->timerCableAnimation()->isActive());
-        QVERIFY(state.GameIsFinished);
+        QVERIFY(state.clock.GameIsFinished);
         QVERIFY(window->txtEndingTimeTime()->text() != QStringLiteral("Running"));
     }
 
     void aDropOnTheSquareCountsAsOnItsArea() {
         open(4);
         plug(3);
-        QCOMPARE(state.PcConnectorPlug[3][0], std::int16_t(fittingConnector(3)));
+        QCOMPARE(state.board.PcConnectorPlug[3][0], std::int16_t(fittingConnector(3)));
     }
 
     void aDropOnAPcPictureSendsTheConnectorHome() {
         open(4);
         plug(0);
         const int j = fittingConnector(0);
-        const TwipRect home{float(state.CableConnectorHome[std::size_t(j)][1]),
-                            float(state.CableConnectorHome[std::size_t(j)][0]), 195, 195};
+        const TwipRect home{float(state.board.CableConnectorHome[std::size_t(j)][1]),
+                            float(state.board.CableConnectorHome[std::size_t(j)][0]), 195, 195};
         drag(*window, centreIn(*window, window->TheCableConnector(j)),
              centreIn(*window, window->txtThePC(1)));
         QCOMPARE(window->TheCableConnector(j)->twipRect(), home);
-        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(kNone));
+        QCOMPARE(state.board.PcConnectorPlug[0][0], std::int16_t(kNone));
     }
 
     void aDropOnAnotherControlChangesNothing() {
@@ -138,7 +140,7 @@ private slots:
             drag(*window, centreIn(*window, window->TheCableConnector(j)),
                  centreIn(*window, target));
             QCOMPARE(window->TheCableConnector(j)->twipTopLeft(), plugged);
-            QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(j));
+            QCOMPARE(state.board.PcConnectorPlug[0][0], std::int16_t(j));
         }
         // Pressing and releasing without moving drops the connector on itself: nothing.
         const QPoint on = centreIn(*window, window->TheCableConnector(j));
@@ -173,7 +175,7 @@ private slots:
         open(4, true);
         QVERIFY(window->CableCoverUp(fittingConnector(2))->isVisible());
         plug(2);
-        QCOMPARE(state.PcConnectorPlug[2][0], std::int16_t(fittingConnector(2)));
+        QCOMPARE(state.board.PcConnectorPlug[2][0], std::int16_t(fittingConnector(2)));
     }
 };
 

@@ -54,17 +54,17 @@ bool allCablesAre(const GameWindow& window, Color color, int n) {
 }
 
 // Puts cable connector j beside PC connector c regardless of colour, as a player could not.
-void forcePlug(GameWindow& window, int j, int c) {
-    const TwipRect pc = window.ThePcConnector(c)->twipRect();
-    const bool right = window.ThePcConnectorArea(c)->twipRect().left >
-                       window.ThePcConnectorArea(0)->twipRect().left;
-    window.TheCableConnector(j)->setTwipTop(pc.top);
-    window.TheCableConnector(j)->setTwipLeft(right ? pc.left - pc.width : pc.left + pc.width);
+void forcePlug(GameWindow& window, GameState& state, int j, int c) {
+    const TwipPoint snapped = window.board().snapPosition(c, j);
+    TwipRect& connector = state.board.cableConnectors[static_cast<std::size_t>(j)];
+    connector.left = snapped.x;
+    connector.top = snapped.y;
 }
 
 void plugSolution(GameWindow& window, const GameState& state) {
     for (int c = 0; c < state.connectorCount(); ++c)
-        window.ThePcConnectorArea_DragDrop(c, state.SolutionPlan[static_cast<std::size_t>(c)][1]);
+        window.ThePcConnectorArea_DragDrop(
+            c, state.puzzle.SolutionPlan[static_cast<std::size_t>(c)][1]);
 }
 
 // Answers the next modal message box with `button` once it is up.
@@ -149,15 +149,17 @@ private slots:
             QCOMPARE(window.ThePcConnectorArea(c)->twipRect(), layout.dropAreas[i]);
             QCOMPARE(window.TheCableConnector(c)->twipRect(), layout.cableConnectors[i]);
             QCOMPARE(window.CableCoverUp(c)->twipRect(), layout.cableConnectors[i]);
-            QCOMPARE(state.CableConnectorHome[i][0], std::lround(layout.cableConnectors[i].top));
-            QCOMPARE(state.CableConnectorHome[i][1], std::lround(layout.cableConnectors[i].left));
+            QCOMPARE(state.board.CableConnectorHome[i][0],
+                     std::lround(layout.cableConnectors[i].top));
+            QCOMPARE(state.board.CableConnectorHome[i][1],
+                     std::lround(layout.cableConnectors[i].left));
             QVERIFY(!window.CableCoverUp(c)->isVisibleTo(&window));
             QVERIFY(window.TheCableConnector(c)->isVisibleTo(&window));
             // The plan can always be followed by matching colours.
-            const int j = state.SolutionPlan[i][1];
+            const int j = state.puzzle.SolutionPlan[i][1];
             QCOMPARE(window.TheCableConnector(j)->backColor(),
                      window.ThePcConnector(c)->backColor());
-            QCOMPARE(state.PcConnectorPlug[i][0], std::int16_t(kNone));
+            QCOMPARE(state.board.PcConnectorPlug[i][0], std::int16_t(kNone));
         }
         for (int p = 0; p < n; ++p)
             QCOMPARE(window.txtThePC(p)->twipRect(), layout.pcs[static_cast<std::size_t>(p)]);
@@ -257,14 +259,14 @@ private slots:
         QWindow* handle = window->windowHandle();
         const QPoint band = window->lblCoverUpCableBackground()->geometry().center();
         QTest::mouseMove(handle, band);
-        QTRY_VERIFY(state.CoverUpsLifted);
+        QTRY_VERIFY(state.look.CoverUpsLifted);
         for (int j = 0; j < 8; ++j)
             QVERIFY(!window->CableCoverUp(j)->isVisible());
         // A move over a revealed connector changes nothing.
         QTest::mouseMove(handle, window->TheCableConnector(0)->geometry().center());
-        QVERIFY(state.CoverUpsLifted);
+        QVERIFY(state.look.CoverUpsLifted);
         QTest::mouseMove(handle, QPoint(window->width() / 2, window->height() - 5));
-        QTRY_VERIFY(!state.CoverUpsLifted);
+        QTRY_VERIFY(!state.look.CoverUpsLifted);
         for (int j = 0; j < 8; ++j)
             QVERIFY(window->CableCoverUp(j)->isVisible());
     }
@@ -272,7 +274,7 @@ private slots:
     void beginnerLevelNeverShowsTheCoverUps() {
         GameWindow* window = open(4, false);
         window->lblCoverUpCableBackground_MouseMove();
-        QVERIFY(!state.CoverUpsLifted);
+        QVERIFY(!state.look.CoverUpsLifted);
         window->Form_MouseMove();
         for (int j = 0; j < 8; ++j)
             QVERIFY(!window->CableCoverUp(j)->isVisible());
@@ -286,30 +288,32 @@ private slots:
         QVERIFY(window->lblFrown1()->isHidden() && window->lblFrown2()->isHidden());
         QVERIFY(allCablesAre(*window, kWhite, 5));
         QVERIFY(window->timerCableAnimation()->isActive());
-        QVERIFY(state.GameIsFinished && state.AllPcConnectorsPlugged && state.PcRingIsCorrect);
-        QCOMPARE(state.AnimatedCableIndex, std::int16_t(0));
+        QVERIFY(state.clock.GameIsFinished && state.board.AllPcConnectorsPlugged &&
+                state.board.PcRingIsCorrect);
+        QCOMPARE(state.look.AnimatedCableIndex, std::int16_t(0));
         QVERIFY(window->txtEndingTimeTime()->text() != QStringLiteral("Running"));
         for (int c = 0; c < 10; ++c)
-            QCOMPARE(state.PlayerLinks[static_cast<std::size_t>(c)][0],
-                     state.SolutionPlan[static_cast<std::size_t>(c)][0]);
+            QCOMPARE(state.board.PlayerLinks[static_cast<std::size_t>(c)][0],
+                     state.puzzle.SolutionPlan[static_cast<std::size_t>(c)][0]);
 
         // The animation: cable 0 turns black, cable 1 stays white, the index moves on.
         window->timerCableAnimation_Timer();
         QCOMPARE(window->TheCable()->color(0), kBlack);
         QCOMPARE(window->TheCable()->color(3), kWhite);
-        QCOMPARE(state.AnimatedCableIndex, std::int16_t(1));
+        QCOMPARE(state.look.AnimatedCableIndex, std::int16_t(1));
 
         // Taking one connector off stops it all: black cables, no faces, the clock runs on.
-        const int j = state.SolutionPlan[0][1];
+        const int j = state.puzzle.SolutionPlan[0][1];
         QTest::mouseClick(window->TheCableConnector(j), Qt::RightButton);
-        QCOMPARE(window->TheCableConnector(j)->twipTopLeft(),
-                 (TwipPoint{float(state.CableConnectorHome[static_cast<std::size_t>(j)][1]),
-                            float(state.CableConnectorHome[static_cast<std::size_t>(j)][0])}));
-        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(kNone));
+        QCOMPARE(
+            window->TheCableConnector(j)->twipTopLeft(),
+            (TwipPoint{float(state.board.CableConnectorHome[static_cast<std::size_t>(j)][1]),
+                       float(state.board.CableConnectorHome[static_cast<std::size_t>(j)][0])}));
+        QCOMPARE(state.board.PcConnectorPlug[0][0], std::int16_t(kNone));
         QCOMPARE(window->lblCongratulations()->caption(), kInstruction);
         QVERIFY(allCablesAre(*window, kBlack, 5));
         QVERIFY(!window->timerCableAnimation()->isActive());
-        QVERIFY(!state.GameIsFinished);
+        QVERIFY(!state.clock.GameIsFinished);
         QVERIFY(window->lblSmile1()->isHidden());
     }
 
@@ -317,15 +321,15 @@ private slots:
         GameWindow* window = open(4);
         // Both ends of every cable on the two connectors of one PC: four loops, not one ring.
         for (int k = 0; k < 4; ++k) {
-            forcePlug(*window, 2 * k, 2 * k);
-            forcePlug(*window, 2 * k + 1, 2 * k + 1);
+            forcePlug(*window, state, 2 * k, 2 * k);
+            forcePlug(*window, state, 2 * k + 1, 2 * k + 1);
         }
         window->ReDrawCables();
         QCOMPARE(window->lblCongratulations()->caption(), kSorry);
         QVERIFY(window->lblFrown1()->isVisible() && window->lblFrown2()->isVisible());
         QVERIFY(window->lblSmile1()->isHidden());
         QVERIFY(allCablesAre(*window, kRed, 4));
-        QVERIFY(!state.GameIsFinished && !window->timerCableAnimation()->isActive());
+        QVERIFY(!state.clock.GameIsFinished && !window->timerCableAnimation()->isActive());
 
         const float level = window->TheCable()->line(0).y1;
         window->Form_MouseDown(level - 50);
@@ -360,7 +364,7 @@ private slots:
     void dropsFollowTheRulesOfColourAndOccupancy() {
         GameWindow* window = open(4);
         const int c = 0;
-        const int fitting = state.SolutionPlan[0][1];
+        const int fitting = state.puzzle.SolutionPlan[0][1];
         int misfit = -1;
         for (int j = 0; j < 8; ++j)
             if (window->TheCableConnector(j)->backColor() != window->ThePcConnector(c)->backColor())
@@ -384,7 +388,7 @@ private slots:
         window->ThePcConnectorArea_DragDrop(c, fitting);
         QCOMPARE(window->ThePcConnectorArea(c)->backColor(), kButtonFace);
         QCOMPARE(window->TheCableConnector(fitting)->twipTopLeft(), (TwipPoint{975, 3060}));
-        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(fitting));
+        QCOMPARE(state.board.PcConnectorPlug[0][0], std::int16_t(fitting));
 
         // Occupied: no highlight and no change, even for the same connector.
         window->ThePcConnectorArea_DragOver(c, fitting, DropArea::Enter);
@@ -393,7 +397,7 @@ private slots:
         QCOMPARE(window->TheCableConnector(fitting)->twipTopLeft(), (TwipPoint{975, 3060}));
 
         // The right-hand column snaps to the left of its PC connector.
-        const int rightFitting = state.SolutionPlan[2][1];
+        const int rightFitting = state.puzzle.SolutionPlan[2][1];
         window->ThePcConnectorArea_DragDrop(2, rightFitting);
         QCOMPARE(window->TheCableConnector(rightFitting)->twipTopLeft(), (TwipPoint{4065, 3240}));
 
@@ -401,12 +405,12 @@ private slots:
         window->Form_DragDrop(fitting);
         QCOMPARE(window->TheCableConnector(fitting)->twipRect(),
                  layoutBoard(4).cableConnectors[static_cast<std::size_t>(fitting)]);
-        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(kNone));
+        QCOMPARE(state.board.PcConnectorPlug[0][0], std::int16_t(kNone));
     }
 
     void dropEventsCarryOnlyThisWindowsConnectors() {
         GameWindow* window = open(4);
-        const int j = state.SolutionPlan[0][1];
+        const int j = state.puzzle.SolutionPlan[0][1];
         DropArea* area = window->ThePcConnectorArea(0);
         const QPoint inside = area->rect().center();
 
@@ -422,7 +426,7 @@ private slots:
         QDropEvent foreignDrop(inside, Qt::CopyAction, &text, Qt::LeftButton, {});
         QApplication::sendEvent(area, &foreignDrop);
         QVERIFY(!foreignDrop.isAccepted());
-        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(kNone));
+        QCOMPARE(state.board.PcConnectorPlug[0][0], std::int16_t(kNone));
 
         // Garbage under the connector's own format, and a connector of another window.
         auto bogus = std::make_unique<QMimeData>();
@@ -439,12 +443,12 @@ private slots:
         QDropEvent otherDrop(inside, Qt::MoveAction, foreignConnector.get(), Qt::LeftButton, {});
         QApplication::sendEvent(area, &otherDrop);
         QVERIFY(!otherDrop.isAccepted());
-        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(kNone));
+        QCOMPARE(state.board.PcConnectorPlug[0][0], std::int16_t(kNone));
         std::unique_ptr<QMimeData> outOfRange(window->dragDataOf(99));
         window->ThePcConnectorArea_DragDrop(0, 99);
         QDropEvent rangeDrop(inside, Qt::MoveAction, outOfRange.get(), Qt::LeftButton, {});
         QApplication::sendEvent(area, &rangeDrop);
-        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(kNone));
+        QCOMPARE(state.board.PcConnectorPlug[0][0], std::int16_t(kNone));
 
         // The real thing: enter highlights, the drop snaps and judges.
         std::unique_ptr<QMimeData> own(window->dragDataOf(j));
@@ -456,7 +460,7 @@ private slots:
         QApplication::sendEvent(area, &drop);
         QVERIFY(drop.isAccepted());
         QCOMPARE(area->backColor(), kButtonFace);
-        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(j));
+        QCOMPARE(state.board.PcConnectorPlug[0][0], std::int16_t(j));
 
         // On the window: over a button nothing happens; on the bare surface the connector
         // goes home. (Qt hands a drop only to the widget that took the drag's enter.)
@@ -472,7 +476,7 @@ private slots:
                             {});
         QApplication::sendEvent(window, &onButton);
         QVERIFY(!onButton.isAccepted());
-        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(j));
+        QCOMPARE(state.board.PcConnectorPlug[0][0], std::int16_t(j));
         const QPoint bare(window->width() / 2, window->height() - 5);
         QVERIFY(window->childAt(bare) == nullptr);
         // A new drag: the drop above ended the previous one.
@@ -484,7 +488,7 @@ private slots:
         QDropEvent onSurface(bare, Qt::MoveAction, own.get(), Qt::LeftButton, {});
         QApplication::sendEvent(window, &onSurface);
         QVERIFY(onSurface.isAccepted());
-        QCOMPARE(state.PcConnectorPlug[0][0], std::int16_t(kNone));
+        QCOMPARE(state.board.PcConnectorPlug[0][0], std::int16_t(kNone));
         QCOMPARE(window->TheCableConnector(j)->twipRect(),
                  layoutBoard(4).cableConnectors[static_cast<std::size_t>(j)]);
     }
@@ -498,9 +502,9 @@ private slots:
                 c.push_back(window->TheCableConnector(j)->backColor());
             return c;
         }();
-        const auto plan = state.SolutionPlan;
+        const auto plan = state.puzzle.SolutionPlan;
         plugSolution(*window, state);
-        QVERIFY(state.GameIsFinished);
+        QVERIFY(state.clock.GameIsFinished);
 
         window->cmdRestartCurrentGame()->click();
         for (int j = 0; j < 12; ++j) {
@@ -509,13 +513,13 @@ private slots:
             QCOMPARE(window->TheCableConnector(j)->backColor(), colours[std::size_t(j)]);
         }
         for (int c = 0; c < 32; ++c)
-            QCOMPARE(state.PcConnectorPlug[std::size_t(c)][0], std::int16_t(kNone));
-        QCOMPARE(state.SolutionPlan, plan);
+            QCOMPARE(state.board.PcConnectorPlug[std::size_t(c)][0], std::int16_t(kNone));
+        QCOMPARE(state.puzzle.SolutionPlan, plan);
         QCOMPARE(window->lblCongratulations()->caption(), kInstruction);
         QVERIFY(allCablesAre(*window, kBlack, 6));
         QVERIFY(!window->timerCableAnimation()->isActive());
         QVERIFY(window->lblSmile1()->isHidden());
-        QVERIFY(!state.GameIsFinished);
+        QVERIFY(!state.clock.GameIsFinished);
         QCOMPARE(window->txtEndingTimeTime()->text(), QStringLiteral("Running"));
         QCOMPARE(window->txtElapsedTime()->text(), QStringLiteral("00:00:00"));
         // The risers stay where start-up put them.
@@ -526,25 +530,25 @@ private slots:
 
     void showSolutionSolvesTheBoardAndStopsTheClock() {
         GameWindow* window = open(5);
-        window->ThePcConnectorArea_DragDrop(3, state.SolutionPlan[3][1]);
+        window->ThePcConnectorArea_DragDrop(3, state.puzzle.SolutionPlan[3][1]);
         window->cmdShowSolution()->click();
         QCOMPARE(window->lblCongratulations()->caption(), kCongratulations);
-        QVERIFY(state.GameIsFinished);
+        QVERIFY(state.clock.GameIsFinished);
         QVERIFY(window->timerCableAnimation()->isActive());
         QCOMPARE(window->txtElapsedTime()->text(), QStringLiteral("00:00:00"));
         QCOMPARE(window->txtEndingTimeTime()->text(), window->txtStartingTime()->text());
         for (int c = 0; c < 10; ++c)
-            QCOMPARE(state.PcConnectorPlug[std::size_t(c)][0],
-                     state.SolutionPlan[std::size_t(c)][1]);
+            QCOMPARE(state.board.PcConnectorPlug[std::size_t(c)][0],
+                     state.puzzle.SolutionPlan[std::size_t(c)][1]);
 
         // Twice gives the same board and starts the animation over.
         window->timerCableAnimation_Timer();
-        QCOMPARE(state.AnimatedCableIndex, std::int16_t(1));
+        QCOMPARE(state.look.AnimatedCableIndex, std::int16_t(1));
         std::vector<TwipPoint> before;
         for (int j = 0; j < 10; ++j)
             before.push_back(window->TheCableConnector(j)->twipTopLeft());
         window->cmdShowSolution()->click();
-        QCOMPARE(state.AnimatedCableIndex, std::int16_t(0));
+        QCOMPARE(state.look.AnimatedCableIndex, std::int16_t(0));
         for (int j = 0; j < 10; ++j)
             QCOMPARE(window->TheCableConnector(j)->twipTopLeft(), before[std::size_t(j)]);
     }
@@ -553,40 +557,40 @@ private slots:
         GameWindow* window = open(7);
         const qsizetype controls = window->findChildren<QWidget*>().size();
         plugSolution(*window, state);
-        QVERIFY(state.GameIsFinished);
+        QVERIFY(state.clock.GameIsFinished);
         QStringList listings;
         bool differs = false;
         for (int attempt = 0; attempt < 5 && !differs; ++attempt) {
-            const auto plan = state.SolutionPlan;
+            const auto plan = state.puzzle.SolutionPlan;
             window->cmdNewGame()->click();
-            differs = state.SolutionPlan != plan;
+            differs = state.puzzle.SolutionPlan != plan;
         }
         QVERIFY(differs);
         QCOMPARE(window->findChildren<QWidget*>().size(), controls);
         QCOMPARE(window->createdPcCount(), 7);
-        QVERIFY(!state.GameIsFinished);
+        QVERIFY(!state.clock.GameIsFinished);
         QVERIFY(state.GameWindowIsOpen && settings.locked);
         QCOMPARE(window->txtEndingTimeTime()->text(), QStringLiteral("Running"));
         QCOMPARE(window->lblCongratulations()->caption(), kInstruction);
         for (int c = 0; c < 14; ++c) {
-            const int j = state.SolutionPlan[std::size_t(c)][1];
+            const int j = state.puzzle.SolutionPlan[std::size_t(c)][1];
             QCOMPARE(window->TheCableConnector(j)->backColor(),
                      window->ThePcConnector(c)->backColor());
-            QCOMPARE(state.PcConnectorPlug[std::size_t(c)][0], std::int16_t(kNone));
+            QCOMPARE(state.board.PcConnectorPlug[std::size_t(c)][0], std::int16_t(kNone));
         }
     }
 
     void theClockTicksUntilTheBoardIsSolved() {
         GameWindow* window = open(4);
-        state.GameStartTime -= std::chrono::hours(25) + std::chrono::seconds(3);
+        state.clock.GameStartTime -= std::chrono::hours(25) + std::chrono::seconds(3);
         window->timerGameClock_Timer();
         QCOMPARE(window->txtElapsedTime()->text(), QStringLiteral("01:00:03"));
         plugSolution(*window, state);
-        state.GameStartTime -= std::chrono::seconds(10);
+        state.clock.GameStartTime -= std::chrono::seconds(10);
         window->timerGameClock_Timer();
         QCOMPARE(window->txtElapsedTime()->text(), QStringLiteral("01:00:03"));
         QCOMPARE(window->txtCurrentTime()->text(),
-                 QString::fromStdString(timeOfDayText(state.GameClockTime)));
+                 QString::fromStdString(timeOfDayText(state.clock.GameClockTime)));
 
         // A time box never keeps the focus: it goes on to Help.
         window->activateWindow();
@@ -600,7 +604,7 @@ private slots:
         window->activateWindow();
         window->cmdNewGame()->setFocus();
         QTRY_VERIFY(window->cmdNewGame()->hasFocus());
-        const auto plan = state.SolutionPlan;
+        const auto plan = state.puzzle.SolutionPlan;
 
         // Enter on the focused New Game button offers the report and starts nothing.
         QString defaultName;
@@ -613,7 +617,7 @@ private slots:
         });
         QTest::keyClick(window->cmdNewGame(), Qt::Key_Return);
         QCOMPARE(defaultName, QDir::tempPath() + QStringLiteral("/KestrelinkGameSettingsFile.txt"));
-        QCOMPARE(state.SolutionPlan, plan);
+        QCOMPARE(state.puzzle.SolutionPlan, plan);
 
         // A letter anywhere, OK on a name: the report is written, 13 + 9N lines for a board
         // that is not fully plugged.

@@ -3,16 +3,17 @@
 // go and what the board's wiring amounts to.
 #pragma once
 
-#include "game/BoardLayout.h"
+#include "game/Board.h"
 #include "game/GameState.h"
 #include "game/RandomSource.h"
-#include "game/Verdict.h"
+#include "game/TimeSource.h"
+#include "ui/common/CaptionLabel.h"
+#include "ui/game/BoardView.h"
+#include "ui/game/GameWindowDefinition.h"
 
-#include <QLabel>
 #include <QWidget>
 #include <optional>
 #include <string>
-#include <vector>
 
 class QGroupBox;
 class QLineEdit;
@@ -31,23 +32,12 @@ class HelpWindowOpener;
 class PcPicture;
 class StartupSettings;
 
-// A label whose caption may hold carriage returns, shown as line breaks.
-class CaptionLabel : public QLabel {
-    Q_OBJECT
-public:
-    explicit CaptionLabel(const QString& name, QWidget* parent);
-    const QString& caption() const { return caption_; }
-    void setCaption(const QString& caption);
-
-private:
-    QString caption_;
-};
-
 class GameWindow : public QWidget {
     Q_OBJECT
 public:
+    // `time` is where the clock reads the time: the system's unless a test fixes it.
     GameWindow(GameState& state, StartupSettings& settings, RandomSource& random,
-               QWidget* parent = nullptr);
+               TimeSource& time = systemTimeSource(), QWidget* parent = nullptr);
     ~GameWindow() override;
 
     // Start-up: extends the board to NumberOfPCs (first run only), lays it out, sizes the
@@ -64,34 +54,37 @@ public:
     float outerWidthTwips() const;
     float outerHeightTwips() const;
 
-    // The board's control arrays (as many elements as have been created).
-    int createdConnectorCount() const { return static_cast<int>(cableConnectors_.size()); }
-    int createdPcCount() const { return static_cast<int>(pcs_.size()); }
-    CableConnector* TheCableConnector(int j) const;
-    BoardControl* CableCoverUp(int j) const;
-    BoardControl* ThePcConnector(int c) const;
-    DropArea* ThePcConnectorArea(int c) const;
-    PcPicture* txtThePC(int p) const;
-    CableLayer* TheCable() const { return cables_; }
+    // The rules of the board this window shows.
+    const Board& board() const { return board_; }
 
-    CaptionLabel* lblCongratulations() const { return lblCongratulations_; }
-    FaceLabel* lblSmile1() const { return lblSmile1_; }
-    FaceLabel* lblSmile2() const { return lblSmile2_; }
-    FaceLabel* lblFrown1() const { return lblFrown1_; }
-    FaceLabel* lblFrown2() const { return lblFrown2_; }
-    BoardControl* lblCoverUpCableBackground() const { return lblCoverUpCableBackground_; }
-    QGroupBox* frmCommandButtons() const { return frmCommandButtons_; }
-    QLineEdit* txtCurrentTime() const { return txtCurrentTime_; }
-    QLineEdit* txtStartingTime() const { return txtStartingTime_; }
-    QLineEdit* txtEndingTimeTime() const { return txtEndingTimeTime_; }
-    QLineEdit* txtElapsedTime() const { return txtElapsedTime_; }
-    QPushButton* cmdNewGame() const { return cmdNewGame_; }
-    QPushButton* cmdRestartCurrentGame() const { return cmdRestartCurrentGame_; }
-    QPushButton* cmdShowSolution() const { return cmdShowSolution_; }
-    QPushButton* cmdHelp() const { return cmdHelp_; }
-    QPushButton* cmdQuit() const { return cmdQuit_; }
-    QTimer* timerGameClock() const { return timerGameClock_; }
-    QTimer* timerCableAnimation() const { return timerCableAnimation_; }
+    // The board's control arrays (as many elements as have been created).
+    int createdConnectorCount() const { return boardView_->createdConnectorCount(); }
+    int createdPcCount() const { return boardView_->createdPcCount(); }
+    CableConnector* TheCableConnector(int j) const { return boardView_->cableConnector(j); }
+    BoardControl* CableCoverUp(int j) const { return boardView_->coverUp(j); }
+    BoardControl* ThePcConnector(int c) const { return boardView_->pcConnector(c); }
+    DropArea* ThePcConnectorArea(int c) const { return boardView_->dropArea(c); }
+    PcPicture* txtThePC(int p) const { return boardView_->pc(p); }
+    CableLayer* TheCable() const { return controls_.cables; }
+
+    CaptionLabel* lblCongratulations() const { return controls_.lblCongratulations; }
+    FaceLabel* lblSmile1() const { return controls_.lblSmile1; }
+    FaceLabel* lblSmile2() const { return controls_.lblSmile2; }
+    FaceLabel* lblFrown1() const { return controls_.lblFrown1; }
+    FaceLabel* lblFrown2() const { return controls_.lblFrown2; }
+    BoardControl* lblCoverUpCableBackground() const { return controls_.lblCoverUpCableBackground; }
+    QGroupBox* frmCommandButtons() const { return controls_.frmCommandButtons; }
+    QLineEdit* txtCurrentTime() const { return controls_.txtCurrentTime; }
+    QLineEdit* txtStartingTime() const { return controls_.txtStartingTime; }
+    QLineEdit* txtEndingTimeTime() const { return controls_.txtEndingTimeTime; }
+    QLineEdit* txtElapsedTime() const { return controls_.txtElapsedTime; }
+    QPushButton* cmdNewGame() const { return controls_.cmdNewGame; }
+    QPushButton* cmdRestartCurrentGame() const { return controls_.cmdRestartCurrentGame; }
+    QPushButton* cmdShowSolution() const { return controls_.cmdShowSolution; }
+    QPushButton* cmdHelp() const { return controls_.cmdHelp; }
+    QPushButton* cmdQuit() const { return controls_.cmdQuit; }
+    QTimer* timerGameClock() const { return controls_.timerGameClock; }
+    QTimer* timerCableAnimation() const { return controls_.timerCableAnimation; }
 
     // The opener both Help buttons share; without one (the window's own tests) Help does
     // nothing.
@@ -134,34 +127,31 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void buildDefinition();
-    void addBoardElements(int connectorCount, int pcCount);
-    void extendBoard(const BoardLayout& layout);
-    void placeCables();
+    void connectHandlers();
     void sizeWindow(const BoardLayout& layout);
     void applyOuterSize();
-    void alignToWidth();
     void restack();
-    void paintPuzzle(const std::vector<Color>& pcColors, const std::vector<Color>& cableColors);
-    void showVerdict(Verdict verdict);
-    void paintCable(int cable, Color color);
-    void paintAllCables(Color color);
-    void sendHome(int j);
-    void resetClockBoxes();
+    // Shows the board and the clock as the game state has them.
+    void render();
+    void renderClock();
+    // After a redraw: the board, the verdict's message and faces, and the animation started
+    // afresh on a correct board or stopped on any other.
+    void showVerdict();
     // Hides the cable connectors and lets the window repaint without them; timers may tick
     // here, but no input is taken until the handler has finished.
     void hideConnectorsAndRepaint();
     // The cable connector a drag over the window surface carries, if it is one of this
     // window's and the pointer is over the bare surface (not over another control).
     std::optional<int> surfaceDropSource(const QDropEvent* event) const;
-    bool isOwnConnector(int j) const;
     // A key that types a character into any control of this window (Tab moves the focus).
     bool isCharacterKeyForThisWindow(QObject* watched, QEvent* event) const;
-    int connectorCount() const { return state_.connectorCount(); }
+    bool isTimeBox(QObject* watched) const;
 
     GameState& state_;
     StartupSettings& settings_;
     RandomSource& random_;
+    TimeSource& time_;
+    Board board_;
     const quint64 token_;
     HelpWindowOpener* helpOpener_ = nullptr;
 
@@ -171,30 +161,8 @@ private:
     float outerHeight_ = 0;
     QSize appliedFrame_{-1, -1};
 
-    QGroupBox* frmCommandButtons_ = nullptr;
-    QPushButton* cmdNewGame_ = nullptr;
-    QPushButton* cmdRestartCurrentGame_ = nullptr;
-    QPushButton* cmdShowSolution_ = nullptr;
-    QPushButton* cmdHelp_ = nullptr;
-    QPushButton* cmdQuit_ = nullptr;
-    FaceLabel* lblSmile1_ = nullptr;
-    FaceLabel* lblSmile2_ = nullptr;
-    FaceLabel* lblFrown1_ = nullptr;
-    FaceLabel* lblFrown2_ = nullptr;
-    CaptionLabel* lblCongratulations_ = nullptr;
-    QLineEdit* txtCurrentTime_ = nullptr;
-    QLineEdit* txtStartingTime_ = nullptr;
-    QLineEdit* txtEndingTimeTime_ = nullptr;
-    QLineEdit* txtElapsedTime_ = nullptr;
-    BoardControl* lblCoverUpCableBackground_ = nullptr;
-    CableLayer* cables_ = nullptr;
-    std::vector<CableConnector*> cableConnectors_;
-    std::vector<BoardControl*> coverUps_;
-    std::vector<BoardControl*> pcConnectors_;
-    std::vector<DropArea*> dropAreas_;
-    std::vector<PcPicture*> pcs_;
-    QTimer* timerGameClock_ = nullptr;
-    QTimer* timerCableAnimation_ = nullptr;
+    GameWindowControls controls_;
+    BoardView* boardView_ = nullptr;
 };
 
 } // namespace kestrelink::ui

@@ -1,0 +1,150 @@
+// Creating, placing and showing the board's controls.
+#include "ui/game/BoardView.h"
+
+#include "ui/game/BoardControl.h"
+#include "ui/game/CableConnector.h"
+#include "ui/game/CableLayer.h"
+#include "ui/game/DropArea.h"
+#include "ui/game/PictogramControl.h"
+
+#include <QWidget>
+
+namespace kestrelink::ui {
+
+namespace {
+
+std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
+
+// The colour every connector of the window definition has until a puzzle paints it.
+constexpr Color kDefinedConnectorColor = 0x00FFFF00;
+
+} // namespace
+
+BoardView::BoardView(QWidget& window, CableLayer& cables, quint64 windowToken)
+    : QObject(&window), window_(window), cables_(cables), windowToken_(windowToken) {}
+
+void BoardView::addControls(int connectorCount, int pcCount) {
+    // New controls copy element 0 of their array and start hidden; extend places them.
+    for (int j = createdConnectorCount(); j < connectorCount; ++j) {
+        auto* connector = new CableConnector(j, windowToken_, &window_);
+        connector->setBackColor(kDefinedConnectorColor);
+        connector->hide();
+        connect(connector, &CableConnector::clicked, this, &BoardView::cableConnectorClicked);
+        cableConnectors_.push_back(connector);
+
+        auto* coverUp = new BoardControl(j, BoardControl::Border::Sunken, &window_);
+        coverUp->setObjectName(QStringLiteral("CableCoverUp%1").arg(j));
+        coverUp->setPassesInputThrough(true);
+        coverUp->hide();
+        coverUps_.push_back(coverUp);
+
+        auto* pcConnector = new BoardControl(j, BoardControl::Border::Sunken, &window_);
+        pcConnector->setObjectName(QStringLiteral("ThePcConnector%1").arg(j));
+        pcConnector->setBackColor(kDefinedConnectorColor);
+        pcConnector->setPassesInputThrough(true);
+        pcConnector->hide();
+        pcConnectors_.push_back(pcConnector);
+
+        auto* area = new DropArea(j, windowToken_, &window_);
+        area->hide();
+        connect(area, &DropArea::dragOver, this, &BoardView::dragOverArea);
+        connect(area, &DropArea::dropped, this, &BoardView::droppedOnArea);
+        dropAreas_.push_back(area);
+    }
+    for (int p = createdPcCount(); p < pcCount; ++p) {
+        auto* pc = new PcPicture(p, &window_);
+        pc->hide();
+        pcs_.push_back(pc);
+    }
+    if (cables_.segmentCount() < 3 * pcCount)
+        cables_.setSegmentCount(3 * pcCount);
+}
+
+void BoardView::extend(const BoardLayout& layout) {
+    addControls(2 * layout.pcCount, layout.pcCount);
+    // The new controls go below and right of the template's, and the right-hand column of PCs
+    // moves out to make room for the longer cable row.
+    for (int c = 0; c < 2 * layout.pcCount; ++c) {
+        const auto i = at(c);
+        cableConnectors_[i]->setTwipRect(layout.cableConnectors[i]);
+        coverUps_[i]->setTwipRect(layout.cableConnectors[i]);
+        pcConnectors_[i]->setTwipRect(layout.pcConnectors[i]);
+        dropAreas_[i]->setTwipRect(layout.dropAreas[i]);
+        cableConnectors_[i]->show();
+        pcConnectors_[i]->show();
+        dropAreas_[i]->show();
+    }
+    for (int p = 0; p < layout.pcCount; ++p) {
+        pcs_[at(p)]->setTwipRect(layout.pcs[at(p)]);
+        pcs_[at(p)]->show();
+    }
+    restack();
+}
+
+void BoardView::render(const GameState& state) {
+    const int connectors = std::min(state.connectorCount(), createdConnectorCount());
+    const Puzzle& puzzle = state.puzzle;
+    const BoardState& board = state.board;
+    const BoardLook& look = state.look;
+    for (int c = 0; c < connectors; ++c) {
+        const auto i = at(c);
+        if (i < puzzle.pcConnectorColors.size()) {
+            pcConnectors_[i]->setBackColor(puzzle.pcConnectorColors[i]);
+            cableConnectors_[i]->setBackColor(puzzle.cableConnectorColors[i]);
+        }
+        if (i < board.cableConnectors.size())
+            cableConnectors_[i]->setTwipRect(board.cableConnectors[i]);
+        cableConnectors_[i]->show();
+        if (i < look.highlightedAreas.size())
+            dropAreas_[i]->setBackColor(look.highlightedAreas[i] ? kRed : kButtonFace);
+        coverUps_[i]->setVisible(look.coverUpsShown);
+    }
+    const int segments =
+        std::min(static_cast<int>(board.cableSegments.size()), cables_.segmentCount());
+    for (int s = 0; s < segments; ++s) {
+        cables_.setLine(s, board.cableSegments[at(s)]);
+        if (at(s) < look.segmentColors.size())
+            cables_.setColor(s, look.segmentColors[at(s)]);
+        cables_.setSegmentVisible(s, true);
+    }
+}
+
+void BoardView::hideCableConnectors() {
+    for (CableConnector* connector : cableConnectors_)
+        connector->hide();
+}
+
+void BoardView::restack() {
+    for (DropArea* area : dropAreas_)
+        area->lower();
+    for (BoardControl* connector : pcConnectors_)
+        connector->raise();
+    for (CableConnector* connector : cableConnectors_)
+        connector->raise();
+    for (BoardControl* coverUp : coverUps_)
+        coverUp->raise();
+}
+
+CableConnector* BoardView::cableConnector(int j) const {
+    return cableConnectors_.at(at(j));
+}
+
+BoardControl* BoardView::coverUp(int j) const {
+    return coverUps_.at(at(j));
+}
+
+BoardControl* BoardView::pcConnector(int c) const {
+    return pcConnectors_.at(at(c));
+}
+
+DropArea* BoardView::dropArea(int c) const {
+    return dropAreas_.at(at(c));
+}
+
+PcPicture* BoardView::pc(int p) const {
+    return pcs_.at(at(p));
+}
+
+} // namespace kestrelink::ui

@@ -1,0 +1,65 @@
+// The board's controls: PCs, PC connectors and their drop areas, cable connectors and their
+// cover-ups, and the cables. It creates them as the layout asks, shows the board as the game
+// state has it, and passes the player's drags, drops and clicks on them on as signals.
+#pragma once
+
+#include "game/BoardLayout.h"
+#include "game/GameState.h"
+
+#include <QObject>
+#include <vector>
+
+class QWidget;
+
+namespace kestrelink::ui {
+
+class BoardControl;
+class CableConnector;
+class CableLayer;
+class DropArea;
+class PcPicture;
+
+class BoardView : public QObject {
+    Q_OBJECT
+public:
+    // The controls go into `window`; `windowToken` marks the drags of this window's connectors.
+    BoardView(QWidget& window, CableLayer& cables, quint64 windowToken);
+
+    // Creates the controls a board of the layout's size still lacks and puts every control of
+    // that size where the layout says.
+    void extend(const BoardLayout& layout);
+
+    // Shows the board of `state`: connector places and colours, highlights, cover-ups, cables.
+    void render(const GameState& state);
+    // Hides the cable connectors (the next render shows them again).
+    void hideCableConnectors();
+    // Bottom to top: drop areas, then the PC connectors, cable connectors and cover-ups.
+    void restack();
+
+    int createdConnectorCount() const { return static_cast<int>(cableConnectors_.size()); }
+    int createdPcCount() const { return static_cast<int>(pcs_.size()); }
+    CableConnector* cableConnector(int j) const;
+    BoardControl* coverUp(int j) const;
+    BoardControl* pcConnector(int c) const;
+    DropArea* dropArea(int c) const;
+    PcPicture* pc(int p) const;
+
+signals:
+    void cableConnectorClicked(int j);
+    void dragOverArea(int area, int source, int dragState);
+    void droppedOnArea(int area, int source);
+
+private:
+    void addControls(int connectorCount, int pcCount);
+
+    QWidget& window_;
+    CableLayer& cables_;
+    quint64 windowToken_;
+    std::vector<CableConnector*> cableConnectors_;
+    std::vector<BoardControl*> coverUps_;
+    std::vector<BoardControl*> pcConnectors_;
+    std::vector<DropArea*> dropAreas_;
+    std::vector<PcPicture*> pcs_;
+};
+
+} // namespace kestrelink::ui

@@ -1,0 +1,172 @@
+// Builds the game window's defined controls, each in its place in twips.
+#include "ui/game/GameWindowDefinition.h"
+
+#include "ui/common/CaptionLabel.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/Twips.h"
+#include "ui/common/WrappedTextButton.h"
+#include "ui/game/BoardControl.h"
+#include "ui/game/CableLayer.h"
+#include "ui/game/PictogramControl.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <iterator>
+
+namespace kestrelink::ui {
+
+namespace {
+
+const char* const kContext = "GameWindow";
+
+QString translated(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+
+// The cable segments as the window is defined, before start-up places them.
+constexpr TwipLine kDefinedSegments[] = {
+    {1740, 2160, 1860, 2160}, {1740, 2760, 1860, 2760}, {1920, 2760, 1920, 2160},
+    {2340, 2160, 2460, 2160}, {2340, 2760, 2460, 2760}, {2460, 2760, 2460, 2160},
+    {2820, 2160, 2940, 2160}, {2880, 2760, 3000, 2760}, {3000, 2760, 3000, 2160},
+    {3480, 2160, 3600, 2160}, {3480, 2760, 3600, 2760}, {3600, 2760, 3600, 2160},
+};
+
+void placeWidget(QWidget& widget, const TwipRect& twips) {
+    widget.setGeometry(toPixelRect(twips));
+}
+
+// The time boxes only display: read-only, no edit menu, no paste by the middle button.
+QLineEdit* makeTimeBox(QWidget& parent, const char* name, const TwipRect& at, const QString& tip) {
+    auto* box = new QLineEdit(QStringLiteral("00:00:00"), &parent);
+    box->setObjectName(QLatin1String(name));
+    box->setFont(dialogFont(8.25, true));
+    box->setToolTip(tip);
+    box->setReadOnly(true);
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    box->setAttribute(Qt::WA_NoMousePropagation);
+    placeWidget(*box, at);
+    return box;
+}
+
+QPushButton* makeCommand(QGroupBox& frame, const char* name, const QString& caption, float left,
+                         float width, const QString& tip) {
+    // Captions too long for one line wrap onto two, as the classic command buttons do.
+    auto* button = new WrappedTextButton(caption, &frame);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(dialogFont(8.25, true));
+    button->setToolTip(tip);
+    placeWidget(*button, TwipRect{left, 240, width, 615});
+    return button;
+}
+
+QTimer* makeTimer(QWidget& window, const char* name, int intervalMs) {
+    auto* timer = new QTimer(&window);
+    timer->setObjectName(QLatin1String(name));
+    timer->setInterval(intervalMs);
+    return timer;
+}
+
+} // namespace
+
+QString instructionMessage() {
+    return translated("Connect the PCs together using the cables so that all the PCs are "
+                      "connected and data can flow to all PCs -- Good Luck ... And don't have "
+                      "too much fun !!!");
+}
+
+QString wrongWiringMessage() {
+    return translated("                    Sorry \r\rThe PCs are not connected correctly");
+}
+
+QString correctWiringMessage() {
+    return translated("             Congratulations !!!\r\rYou have correctly connected the PCs");
+}
+
+GameWindowControls buildGameWindowDefinition(QWidget& window) {
+    GameWindowControls c;
+    c.lblCoverUpCableBackground = new BoardControl(0, BoardControl::Border::None, &window);
+    c.lblCoverUpCableBackground->setObjectName(QStringLiteral("lblCoverUpCableBackground"));
+    c.lblCoverUpCableBackground->setTwipRect(definition::kCableBand);
+    c.lblCoverUpCableBackground->setMouseTracking(true);
+
+    c.lblCongratulations = new CaptionLabel(QStringLiteral("lblCongratulations"), &window);
+    c.lblCongratulations->setFont(dialogFont(8.25, true));
+    c.lblCongratulations->setWordWrap(true);
+    c.lblCongratulations->setCaption(instructionMessage());
+    placeWidget(*c.lblCongratulations, definition::kMessageLabel);
+
+    c.lblSmile1 = new FaceLabel(QStringLiteral("lblSmile1"), true, kWhite, &window);
+    c.lblSmile2 = new FaceLabel(QStringLiteral("lblSmile2"), true, kWhite, &window);
+    c.lblFrown1 = new FaceLabel(QStringLiteral("lblFrown1"), false, kRed, &window);
+    c.lblFrown2 = new FaceLabel(QStringLiteral("lblFrown2"), false, kRed, &window);
+    for (FaceLabel* face : {c.lblSmile1, c.lblFrown1})
+        face->setTwipRect(definition::kFaceLeft);
+    for (FaceLabel* face : {c.lblSmile2, c.lblFrown2})
+        face->setTwipRect(definition::kFaceRight);
+    for (FaceLabel* face : {c.lblSmile1, c.lblSmile2, c.lblFrown1, c.lblFrown2})
+        face->hide();
+
+    c.cables = new CableLayer(&window);
+    c.cables->setGeometry(window.rect());
+    c.cables->setSegmentCount(static_cast<int>(std::size(kDefinedSegments)));
+    for (int i = 0; i < c.cables->segmentCount(); ++i) {
+        c.cables->setLine(i, kDefinedSegments[i]);
+        c.cables->setSegmentVisible(i, true);
+    }
+
+    c.frmCommandButtons = new QGroupBox(&window);
+    c.frmCommandButtons->setObjectName(QStringLiteral("frmCommandButtons"));
+    c.frmCommandButtons->setAttribute(Qt::WA_NoMousePropagation);
+    placeWidget(*c.frmCommandButtons, definition::kCommandFrame);
+    QGroupBox& frame = *c.frmCommandButtons;
+    c.cmdNewGame = makeCommand(frame, "cmdNewGame", translated("New Game"), 120, 975,
+                               translated("Creates new random connection game"));
+    c.cmdRestartCurrentGame =
+        makeCommand(frame, "cmdRestartCurrentGame", translated("Restart Game"), 1200, 915,
+                    translated("Restarts current game"));
+    c.cmdShowSolution =
+        makeCommand(frame, "cmdShowSolution", translated("Show Solution"), 2220, 915,
+                    translated("Connect all and show the primary connection solution"));
+    c.cmdHelp =
+        makeCommand(frame, "cmdHelp", translated("Help"), 3240, 855, translated("More help"));
+    c.cmdQuit = makeCommand(frame, "cmdQuit", translated("Quit Game"), 4200, 855,
+                            translated("Quit current game and close the Game Window"));
+
+    c.txtCurrentTime =
+        makeTimeBox(window, "txtCurrentTime", definition::kCurrentTime, translated("Current Time"));
+    c.txtStartingTime = makeTimeBox(window, "txtStartingTime", definition::kStartingTime,
+                                    translated("Current game start time"));
+    c.txtEndingTimeTime = makeTimeBox(window, "txtEndingTimeTime", definition::kEndingTime,
+                                      translated("Time game was finished"));
+    c.txtElapsedTime = makeTimeBox(window, "txtElapsedTime", definition::kElapsedTime,
+                                   translated("Elapsed game time"));
+
+    c.timerGameClock = makeTimer(window, "timerGameClock", 1000);
+    c.timerGameClock->start();
+    c.timerCableAnimation = makeTimer(window, "timerCableAnimation", 150);
+    return c;
+}
+
+void alignToWidth(const GameWindowControls& controls, float outerWidthTwips) {
+    const WidthAlignedControls aligned = alignToWindowWidth(outerWidthTwips);
+    // Each control keeps its defined top and size; only its left follows the width.
+    const auto movedTo = [](TwipRect defined, float left) {
+        defined.left = left;
+        return defined;
+    };
+    placeWidget(*controls.frmCommandButtons,
+                movedTo(definition::kCommandFrame, aligned.commandFrameLeft));
+    placeWidget(*controls.lblCongratulations,
+                movedTo(definition::kMessageLabel, aligned.messageLeft));
+    controls.lblSmile2->setTwipRect(movedTo(definition::kFaceRight, aligned.rightFaceLeft));
+    controls.lblFrown2->setTwipRect(movedTo(definition::kFaceRight, aligned.rightFaceLeft));
+    placeWidget(*controls.txtEndingTimeTime,
+                movedTo(definition::kEndingTime, aligned.endingTimeLeft));
+    placeWidget(*controls.txtElapsedTime,
+                movedTo(definition::kElapsedTime, aligned.elapsedTimeLeft));
+}
+
+} // namespace kestrelink::ui
