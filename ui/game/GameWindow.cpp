@@ -4,6 +4,7 @@
 
 #include "game/Palette.h"
 #include "report/SettingsReport.h"
+#include "ui/common/FixedOuterSize.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/ReportFile.h"
 #include "ui/common/StartupSettings.h"
@@ -63,6 +64,10 @@ GameWindow::GameWindow(GameState& state, StartupSettings& settings, RandomSource
     setAcceptDrops(true);
 
     controls_ = buildGameWindowDefinition(*this);
+    outerSize_ = new FixedOuterSize(*this, [this] {
+        controls_.cables->setGeometry(rect());
+        alignToWidth(controls_, outerWidthTwips());
+    });
     boardView_ = new BoardView(*this, *controls_.cables, token_);
     // The board as defined holds four PCs.
     boardView_->extend(layoutBoard(kMinPcs));
@@ -92,27 +97,12 @@ void GameWindow::connectHandlers() {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-void GameWindow::sizeWindow(const BoardLayout& layout) {
-    outerWidth_ = layout.windowWidth;
-    outerHeight_ = layout.windowHeight;
-    applyOuterSize();
-}
-
-void GameWindow::applyOuterSize() {
-    const QSize frame = frameExtent(*this);
-    appliedFrame_ = frame;
-    setFixedSize(toWholePixels(outerWidth_) - frame.width(),
-                 toWholePixels(outerHeight_) - frame.height());
-    controls_.cables->setGeometry(rect());
-    alignToWidth(controls_, outerWidthTwips());
-}
-
 float GameWindow::outerWidthTwips() const {
-    return static_cast<float>(toTwips(width() + frameExtent(*this).width()));
+    return outerSize_->outerWidthTwips();
 }
 
 float GameWindow::outerHeightTwips() const {
-    return static_cast<float>(toTwips(height() + frameExtent(*this).height()));
+    return outerSize_->outerHeightTwips();
 }
 
 void GameWindow::restack() {
@@ -136,7 +126,7 @@ void GameWindow::Form_Load() {
     // The board is extended once per window; a new game in the same window reuses it.
     if (createdPcCount() < layout.pcCount)
         boardView_->extend(layout);
-    sizeWindow(layout);
+    outerSize_->setOuterSize(layout.windowWidth, layout.windowHeight);
     TwipRect band = definition::kCableBand;
     band.width = layout.cableBandWidth;
     controls_.lblCoverUpCableBackground->setTwipRect(band);
@@ -305,25 +295,6 @@ void GameWindow::closeEvent(QCloseEvent* event) {
         settings_.unlockSettings();
     }
     emit unloaded();
-}
-
-void GameWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // The window manager adds its frame after the window is mapped; the outer size is what
-    // the layout fixes, so the client area gives way to the frame once it is known.
-    QTimer::singleShot(0, this, [this] {
-        if (outerWidth_ > 0 && frameExtent(*this) != appliedFrame_) {
-            applyOuterSize();
-            centreOnScreen(*this);
-        }
-    });
-}
-
-bool GameWindow::event(QEvent* event) {
-    if (event->type() == QEvent::Move && outerWidth_ > 0 && isVisible() &&
-        frameExtent(*this) != appliedFrame_)
-        applyOuterSize();
-    return QWidget::event(event);
 }
 
 bool GameWindow::isCharacterKeyForThisWindow(QObject* watched, QEvent* event) const {

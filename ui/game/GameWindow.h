@@ -27,6 +27,7 @@ class BoardControl;
 class CableConnector;
 class CableLayer;
 class DropArea;
+class FixedOuterSize;
 class FaceLabel;
 class HelpWindowOpener;
 class PcPicture;
@@ -117,8 +118,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -128,8 +127,6 @@ protected:
 
 private:
     void connectHandlers();
-    void sizeWindow(const BoardLayout& layout);
-    void applyOuterSize();
     void restack();
     // Shows the board and the clock as the game state has them.
     void render();
@@ -155,11 +152,8 @@ private:
     const quint64 token_;
     HelpWindowOpener* helpOpener_ = nullptr;
 
-    // Outer size the layout asked for, in twips; the client area follows from it and the
-    // frame the window manager adds.
-    float outerWidth_ = 0;
-    float outerHeight_ = 0;
-    QSize appliedFrame_{-1, -1};
+    // The outer size the layout asks for; the client area gives way to the frame.
+    FixedOuterSize* outerSize_ = nullptr;
 
     GameWindowControls controls_;
     BoardView* boardView_ = nullptr;
