@@ -2,6 +2,7 @@
 #include "game/Verdict.h"
 
 #include "game/BoardLayout.h"
+#include "tests/core/RingTwin.h"
 
 #include <algorithm>
 #include <array>
@@ -176,28 +177,6 @@ TEST(Verdict, WalkIsSafeWhenAFarEndIsMissing) {
     EXPECT_EQ(judgeBoard(b.state, 4, {}, corners), Verdict::Incomplete);
 }
 
-// Naive twin: the PCs joined by the cables are one ring exactly when they are connected, since
-// every PC of a full board has two cable ends.
-bool isOneRing(const std::vector<int>& pcConnectorOfEnd, int n) {
-    std::vector<int> parent(static_cast<std::size_t>(n));
-    std::iota(parent.begin(), parent.end(), 0);
-    const auto root = [&](int p) {
-        while (parent[static_cast<std::size_t>(p)] != p)
-            p = parent[static_cast<std::size_t>(p)];
-        return p;
-    };
-    int components = n;
-    for (int k = 0; k < n; ++k) {
-        const int a = root(pcConnectorOfEnd[static_cast<std::size_t>(2 * k)] / 2);
-        const int b = root(pcConnectorOfEnd[static_cast<std::size_t>(2 * k + 1)] / 2);
-        if (a != b) {
-            parent[static_cast<std::size_t>(a)] = b;
-            --components;
-        }
-    }
-    return components == 1;
-}
-
 TEST(Verdict, RingWalkAgreesWithUnionFindOnRandomFullWirings) {
     std::mt19937 random(20240607);
     for (int n = 4; n <= 16; ++n) {
@@ -233,7 +212,7 @@ TEST(Verdict, RingWalkAgreesWithUnionFindOnRandomFullWirings) {
             for (int j = 0; j < 2 * n; ++j)
                 b.plug(where[static_cast<std::size_t>(j)], j);
 
-            const bool ring = isOneRing(where, n);
+            const bool ring = testing::isOneRing(where, n);
             correct += ring;
             ASSERT_EQ(b.judge(), ring ? Verdict::Correct : Verdict::Wrong) << n << "/" << round;
             for (int j = 0; j < 2 * n; ++j) {

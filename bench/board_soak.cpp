@@ -1,0 +1,34 @@
+// Runs the board's random-play soak for as long as asked:
+//   board_soak [seconds] [first seed]
+// Every board size in turn, one seed after another; a failure prints its seed and step.
+#include "tests/core/BoardSoak.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char* argv[]) {
+    using namespace kestrelink;
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
+    std::uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
+    const auto started = std::chrono::steady_clock::now();
+    const auto elapsed = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    };
+    long operations = 0;
+    long seeds = 0;
+    while (elapsed() < seconds) {
+        for (int n = kMinPcs; n <= kMaxPcs; ++n, ++seed, ++seeds) {
+            testing::BoardSoak soak(n, seed);
+            const testing::SoakResult result = soak.run(5000);
+            operations += result.operations;
+            if (!result.failure.empty()) {
+                std::printf("FAILED: %s\n", result.failure.c_str());
+                return 1;
+            }
+        }
+    }
+    std::printf("%ld operations over %ld seeds in %.1f s (%.0f per second), all checks held\n",
+                operations, seeds, elapsed(), static_cast<double>(operations) / elapsed());
+    return 0;
+}
