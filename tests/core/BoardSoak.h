@@ -6,6 +6,7 @@
 
 #include "game/Board.h"
 #include "tests/core/RingTwin.h"
+#include "tests/core/SteppedTime.h"
 
 #include <cmath>
 #include <cstdint>
@@ -16,17 +17,6 @@
 #include <vector>
 
 namespace kestrelink::testing {
-
-// A clock that moves only when told to.
-class SteppedTime final : public TimeSource {
-public:
-    explicit SteppedTime(Clock::time_point start = Clock::time_point{}) : now_(start) {}
-    Clock::time_point now() const override { return now_; }
-    void advance(Clock::duration by) { now_ += by; }
-
-private:
-    Clock::time_point now_;
-};
 
 struct SoakResult {
     long operations = 0;

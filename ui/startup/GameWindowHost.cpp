@@ -11,9 +11,10 @@
 namespace kestrelink::ui {
 
 GameWindowHost::GameWindowHost(GameState& state, StartupSettings& settings,
-                               HelpWindowOpener& helpOpener, QWidget* dialogParent)
+                               HelpWindowOpener& helpOpener, QWidget* dialogParent,
+                               TimeSource& time)
     : state_(state), settings_(settings), helpOpener_(helpOpener), dialogParent_(dialogParent),
-      random_(makeRandomSource()) {}
+      random_(makeRandomSource()), time_(time) {}
 
 GameWindowHost::~GameWindowHost() {
     // Ending the program closes no window: the game window goes without its closing steps.
@@ -29,7 +30,7 @@ GameWindow* GameWindowHost::play() {
         window_->close();
         delete window_.data();
     }
-    auto* window = new GameWindow(state_, settings_, *random_);
+    auto* window = new GameWindow(state_, settings_, *random_, time_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setHelpWindowOpener(&helpOpener_);
     window_ = window;

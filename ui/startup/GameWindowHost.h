@@ -4,6 +4,7 @@
 
 #include "game/GameState.h"
 #include "game/RandomSource.h"
+#include "game/TimeSource.h"
 
 #include <QObject>
 #include <QPointer>
@@ -20,8 +21,9 @@ class StartupSettings;
 class GameWindowHost : public QObject {
     Q_OBJECT
 public:
+    // The game windows read the time from `time`: the system's, unless a test fixes it.
     GameWindowHost(GameState& state, StartupSettings& settings, HelpWindowOpener& helpOpener,
-                   QWidget* dialogParent);
+                   QWidget* dialogParent, TimeSource& time = systemTimeSource());
     ~GameWindowHost() override;
 
     // Builds a fresh game window, runs its start-up and shows it; if it is larger than the
@@ -42,6 +44,7 @@ private:
     HelpWindowOpener& helpOpener_;
     QWidget* dialogParent_;
     std::unique_ptr<RandomSource> random_;
+    TimeSource& time_;
     QPointer<GameWindow> window_;
 };
 
