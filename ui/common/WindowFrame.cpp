@@ -2,6 +2,7 @@
 #include "ui/common/WindowFrame.h"
 
 #include "ui/common/Pictograms.h"
+#include "ui/common/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -20,6 +21,12 @@ QSize frameExtent(const QWidget& window) {
     if (!window.isVisible())
         return {0, 0};
     return window.frameGeometry().size() - window.geometry().size();
+}
+
+void placeControl(QWidget* control, const char* name, double left, double top, double width,
+                  double height) {
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(toPixelRect(left, top, width, height));
 }
 
 void centreOnScreen(QWidget& window) {

@@ -14,6 +14,11 @@ void applyFixedSingleBorder(QWidget& window, const QSize& clientSize);
 // manager has decorated the window; zero before that (and always without a window manager).
 QSize frameExtent(const QWidget& window);
 
+// Names a control and puts it at its place in twips (left, top, width, height), as the
+// windows' definitions give them.
+void placeControl(QWidget* control, const char* name, double left, double top, double width,
+                  double height);
+
 // Moves the window so that its outer rectangle is centred on its screen (the primary screen
 // before it is shown).
 void centreOnScreen(QWidget& window);

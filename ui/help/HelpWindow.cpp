@@ -32,12 +32,6 @@ const QString kCaption = QStringLiteral("Kestrelink® Connection Game Help -- Ho
 // How far the help window sits below and right of the start-up window's corner.
 constexpr double kOffsetFromStartup = 500;
 
-void place(QWidget* widget, const char* name, double left, double top, double width,
-           double height) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(toPixelRect(left, top, width, height));
-}
-
 void setBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(role, color);
@@ -64,14 +58,14 @@ void HelpWindow::buildControls() {
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2->setFont(dialogFont(13.5, true));
-    place(Label2, "Label2", 60, 180, 6855, 495);
+    placeControl(Label2, "Label2", 60, 180, 6855, 495);
 
     Text2 = new DisplayTextBox(this);
     Text2->setFont(dialogFont(8.25, true));
     Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text2->setText(joinWithCrLf(helpLines()));
     Text2->setFocusPolicy(Qt::StrongFocus);
-    place(Text2, "Text2", 120, 720, 6795, 2895);
+    placeControl(Text2, "Text2", 120, 720, 6795, 2895);
 
     cmdVisitOrvane = new WrappedTextButton(
         QStringLiteral("Visit our Website for the best in PC to PC Connection and Networking "
@@ -81,7 +75,7 @@ void HelpWindow::buildControls() {
     cmdVisitOrvane->setFont(dialogFont(9.75, true));
     cmdVisitOrvane->setToolTip(
         QStringLiteral("Go ahead -- Check out our great PC to PC Connection Products"));
-    place(cmdVisitOrvane, "cmdVisitOrvane", 120, 3780, 4395, 975);
+    placeControl(cmdVisitOrvane, "cmdVisitOrvane", 120, 3780, 4395, 975);
 
     buildPicture();
 
@@ -92,12 +86,12 @@ void HelpWindow::buildControls() {
     setBackground(Text3, QPalette::Base, toQColor(kMenuBar));
     Text3->setText(joinWithCrLf(creditLines()));
     Text3->setFocusPolicy(Qt::ClickFocus);
-    place(Text3, "Text3", 120, 4920, 5595, 675);
+    placeControl(Text3, "Text3", 120, 4920, 5595, 675);
 
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
     cmdClose->setFont(dialogFont(9.75, true));
     cmdClose->setToolTip(QStringLiteral("Close Help Window"));
-    place(cmdClose, "cmdClose", 5880, 4920, 1035, 615);
+    placeControl(cmdClose, "cmdClose", 5880, 4920, 1035, 615);
 
     connect(cmdClose, &QPushButton::clicked, this, &HelpWindow::cmdClose_Click);
     connect(cmdVisitOrvane, &QPushButton::clicked, this, &HelpWindow::cmdVisitOrvane_Click);
@@ -109,17 +103,17 @@ void HelpWindow::buildControls() {
 void HelpWindow::buildPicture() {
     frmForm3PC = new QFrame(this);
     frmForm3PC->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    place(frmForm3PC, "frmForm3PC0", 4620, 3720, 2295, 975);
+    placeControl(frmForm3PC, "frmForm3PC0", 4620, 3720, 2295, 975);
 
     form3PC[0] = new ComputerPicture(frmForm3PC);
-    place(form3PC[0], "form3PC0", 120, 240, 660, 615);
+    placeControl(form3PC[0], "form3PC0", 120, 240, 660, 615);
     form3PC[1] = new ComputerPicture(frmForm3PC);
-    place(form3PC[1], "form3PC1", 1500, 240, 660, 615);
+    placeControl(form3PC[1], "form3PC1", 1500, 240, 660, 615);
 
     // The arrows stand for 12 pt symbols; one point is 20 twips.
     Text1 = new ArrowBox(toQColor(kRed), toQColor(0x00C0C0C0), toPixels(12 * 20.0), frmForm3PC);
     Text1->setFocusPolicy(Qt::ClickFocus);
-    place(Text1, "Text1", 840, 420, 615, 255);
+    placeControl(Text1, "Text1", 840, 420, 615, 255);
 }
 
 void HelpWindow::setTabOrderAndFocus() {

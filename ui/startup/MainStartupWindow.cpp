@@ -51,12 +51,6 @@ public:
     }
 };
 
-void place(QWidget* widget, const char* name, double left, double top, double width,
-           double height) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(toPixelRect(left, top, width, height));
-}
-
 // Labels wrap at their width and start at the top left unless a caller says otherwise, as
 // the classic label control does.
 QLabel* makeLabel(QWidget* parent, const QString& text, const QFont& font) {
@@ -137,7 +131,7 @@ void MainStartupWindow::buildControls() {
         makeLabel(this, QStringLiteral("Welcome to the Orvane Kestrelink® Connection Game"),
                   dialogFont(18, true));
     lblKestrelinkGame->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    place(lblKestrelinkGame, "lblKestrelinkGame", 60, 120, 8415, 795);
+    placeControl(lblKestrelinkGame, "lblKestrelinkGame", 60, 120, 8415, 795);
 
     Label3 = makeLabel(this,
                        QStringLiteral("This simple game can be lots of fun and you might find "
@@ -145,12 +139,12 @@ void MainStartupWindow::buildControls() {
                                       "appears to be."),
                        dialogFont(9.75, true));
     setTextColor(Label3, 0x00000000);
-    place(Label3, "Label3", 1020, 1080, 6180, 600);
+    placeControl(Label3, "Label3", 1020, 1080, 6180, 600);
 
     Label5 = makeLabel(this, QStringLiteral("Careful ... Don't Have Too Much Fun With It !"),
                        dialogFont(13.5, true));
     setTextColor(Label5, 0x00FFFF80);
-    place(Label5, "Label5", 840, 1680, 6270, 360);
+    placeControl(Label5, "Label5", 840, 1680, 6270, 360);
 
     Label4 = makeLabel(
         this,
@@ -161,7 +155,7 @@ void MainStartupWindow::buildControls() {
                        "Setting fewer colors can make the game more difficult as well.  Setting "
                        "Advanced hides cable connectors during play."),
         dialogFont(9.75, false));
-    place(Label4, "Label4", 120, 2160, 4155, 2295);
+    placeControl(Label4, "Label4", 120, 2160, 4155, 2295);
 
     buildSettingsFrame();
 
@@ -173,42 +167,42 @@ void MainStartupWindow::buildControls() {
     cmdVisitOrvane->setFont(dialogFont(9.75, true));
     cmdVisitOrvane->setToolTip(
         QStringLiteral("Go ahead -- Check out our great PC to PC Connection Products"));
-    place(cmdVisitOrvane, "cmdVisitOrvane", 4500, 4620, 3975, 1155);
+    placeControl(cmdVisitOrvane, "cmdVisitOrvane", 4500, 4620, 3975, 1155);
 
     cmdHelp = new QPushButton(QStringLiteral("Help"), this);
     cmdHelp->setFont(dialogFont(8.25, true));
     cmdHelp->setToolTip(QStringLiteral("More help"));
-    place(cmdHelp, "cmdHelp", 4500, 5880, 1815, 495);
+    placeControl(cmdHelp, "cmdHelp", 4500, 5880, 1815, 495);
 
     cmdExit = new QPushButton(QStringLiteral("Exit"), this);
     cmdExit->setFont(dialogFont(8.25, true));
     cmdExit->setToolTip(QStringLiteral("Exit Kestrelink® Connection Game"));
-    place(cmdExit, "cmdExit", 6540, 5880, 1935, 495);
+    placeControl(cmdExit, "cmdExit", 6540, 5880, 1935, 495);
 
     // The generator's listings go here; the player never sees them.
     lstDebug = new QListWidget(this);
-    place(lstDebug, "lstDebug", 900, 6300, 1035, 6105);
+    placeControl(lstDebug, "lstDebug", 900, 6300, 1035, 6105);
     lstDebug->hide();
     lstDebug1 = new QListWidget(this);
-    place(lstDebug1, "lstDebug1", 1860, 6300, 1035, 6105);
+    placeControl(lstDebug1, "lstDebug1", 1860, 6300, 1035, 6105);
     lstDebug1->hide();
 }
 
 void MainStartupWindow::buildSettingsFrame() {
     Frame1 = new SettingsFrame(QStringLiteral("Select Play or Experience Level"), this);
     Frame1->setFont(dialogFont(8.25, true));
-    place(Frame1, "Frame1", 4500, 2160, 3975, 2355);
+    placeControl(Frame1, "Frame1", 4500, 2160, 3975, 2355);
 
     PlayLevel[0] = new QRadioButton(QStringLiteral("Beginner"), Frame1);
     PlayLevel[0]->setFont(dialogFont(9.75, true));
     PlayLevel[0]->setToolTip(QStringLiteral("Easier games"));
     PlayLevel[0]->setChecked(true);
-    place(PlayLevel[0], "PlayLevel0", 120, 300, 1875, 255);
+    placeControl(PlayLevel[0], "PlayLevel0", 120, 300, 1875, 255);
 
     PlayLevel[1] = new QRadioButton(QStringLiteral("Advanced"), Frame1);
     PlayLevel[1]->setFont(dialogFont(9.75, true));
     PlayLevel[1]->setToolTip(QStringLiteral("More difficult games"));
-    place(PlayLevel[1], "PlayLevel1", 2100, 300, 1575, 255);
+    placeControl(PlayLevel[1], "PlayLevel1", 2100, 300, 1575, 255);
 
     // The classic dialog face is a little narrower than its sans-serif stand-in; at full width
     // "Number of PCs" misses this narrow label by two pixels and the label would need a third
@@ -216,32 +210,32 @@ void MainStartupWindow::buildSettingsFrame() {
     QFont label1Font = dialogFont();
     label1Font.setLetterSpacing(QFont::PercentageSpacing, 96);
     Label1 = makeLabel(Frame1, QStringLiteral("Number of PCs to Connect"), label1Font);
-    place(Label1, "Label1", 180, 660, 1095, 435);
+    placeControl(Label1, "Label1", 180, 660, 1095, 435);
 
     auto* scrollStyle = new PagingScrollBarStyle;
     scrollStyle->setParent(this);
 
     HScroll1 = makeCountScrollBar(Frame1, scrollStyle, kMinPcs, kMaxPcs, 4);
-    place(HScroll1, "HScroll1", 1440, 660, 1635, 315);
+    placeControl(HScroll1, "HScroll1", 1440, 660, 1635, 315);
 
     txtGamePCs = makeCountBox(Frame1);
     txtGamePCs->setMaxLength(2);
-    place(txtGamePCs, "txtGamePCs", 3180, 660, 495, 330);
+    placeControl(txtGamePCs, "txtGamePCs", 3180, 660, 495, 330);
 
     chkUseRandomColorCount = new WrappingCheckBox(QStringLiteral("Use Random Color Count"), Frame1);
     chkUseRandomColorCount->setFont(dialogFont());
-    place(chkUseRandomColorCount, "chkUseRandomColorCount", 120, 1140, 1275, 375);
+    placeControl(chkUseRandomColorCount, "chkUseRandomColorCount", 120, 1140, 1275, 375);
 
     HScroll2 = makeCountScrollBar(Frame1, scrollStyle, 4, 10, 2);
-    place(HScroll2, "HScroll2", 1440, 1140, 1635, 315);
+    placeControl(HScroll2, "HScroll2", 1440, 1140, 1635, 315);
 
     txtColorCount = makeCountBox(Frame1);
-    place(txtColorCount, "txtColorCount", 3180, 1110, 495, 345);
+    placeControl(txtColorCount, "txtColorCount", 3180, 1110, 495, 345);
 
     cmdPlay = new QPushButton(QStringLiteral("Play Now"), Frame1);
     cmdPlay->setFont(dialogFont(12, true));
     cmdPlay->setToolTip(QStringLiteral("Open Game Window and start game"));
-    place(cmdPlay, "cmdPlay", 180, 1620, 3615, 615);
+    placeControl(cmdPlay, "cmdPlay", 180, 1620, 3615, 615);
 }
 
 void MainStartupWindow::setTabOrderAndFocus() {
