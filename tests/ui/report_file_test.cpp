@@ -3,18 +3,25 @@
 #include "report/SettingsReport.h"
 #include "ui/common/ReportFile.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <tuple>
 #include <unistd.h>
 
 using namespace kestrelink;
@@ -37,6 +44,14 @@ void writeFile(const QString& fileName, const QByteArray& bytes) {
 
 QStringList entriesOf(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// The kind, device and inode of what a name is, without following a link.
+QString nodeOf(const QString& name) {
+    struct stat status {};
+    if (lstat(QFile::encodeName(name).constData(), &status) != 0)
+        return QStringLiteral("missing");
+    return QStringLiteral("%1 %2 %3").arg(status.st_mode).arg(status.st_rdev).arg(status.st_ino);
 }
 
 std::string longReport() {
@@ -92,6 +107,12 @@ class ReportFileTest : public QObject {
 private slots:
     void initTestCase() { QVERIFY(folder_.isValid()); }
 
+    // Each test starts with an empty folder, whatever the one before left behind.
+    void cleanup() {
+        chmod(QFile::encodeName(folder_.filePath("locked")).constData(), 0755);
+        QVERIFY(QDir(folder_.path()).removeRecursively() && QDir().mkpath(folder_.path()));
+    }
+
     void writingReplacesAnExistingFileEntirely() {
         const QString name = folder_.filePath("report.txt");
         const std::string first = longReport();
@@ -129,15 +150,14 @@ private slots:
         const QString inFolder = folder_.filePath("folder/kept.txt");
         writeFile(inFolder, before);
 
-        const QString targets[] = {
-            folder_.filePath("missing/report.txt"),
-            folder_.filePath("folder"),
-            existing + "/report.txt",
+        const std::pair<QString, QString> cases[] = {
+            {folder_.filePath("missing/report.txt"), "does not exist"},
+            {folder_.filePath("folder"), "is a folder"},
+            {existing + "/report.txt", "is not a folder"},
         };
-        for (const QString& target : targets) {
+        for (const auto& [target, reason] : cases) {
             const auto error = writeReportFile(target, longReport());
-            QVERIFY2(error.has_value(), qPrintable(target));
-            QVERIFY2(error->contains(target), qPrintable(*error));
+            QVERIFY2(error.value_or("").contains(reason), qPrintable(target));
         }
         QCOMPARE(contentsOf(existing), before);
         QCOMPARE(contentsOf(inFolder), before);
@@ -169,21 +189,82 @@ private slots:
         QVERIFY(QFile::remove(name));
     }
 
-    void aFolderWithoutWritePermissionLeavesItsFileAlone() {
+    void aFolderWithoutWritePermissionTakesOnlyAWritableFileInPlace() {
         if (geteuid() == 0)
-            QSKIP("the superuser writes into any folder");
-        QDir(folder_.path()).mkdir("locked");
-        const QString name = folder_.filePath("locked/report.txt");
-        writeFile(name, "kept\r\n");
-        QFile::setPermissions(folder_.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner |
-                                                              QFile::ReadUser | QFile::ExeUser);
-        const auto error = writeReportFile(name, longReport());
-        QFile::setPermissions(folder_.filePath("locked"), QFile::ReadOwner | QFile::WriteOwner |
-                                                              QFile::ExeOwner | QFile::ReadUser |
-                                                              QFile::WriteUser | QFile::ExeUser);
-        QVERIFY(error.has_value());
-        QCOMPARE(contentsOf(name), QByteArray("kept\r\n"));
-        QVERIFY(QDir(folder_.filePath("locked")).removeRecursively());
+            QSKIP("the superuser writes into any folder; report_file_runs.sh user runs this");
+        QVERIFY(QDir(folder_.path()).mkdir("locked"));
+        const QString writable = folder_.filePath("locked/writable.txt");
+        const QString readOnly = folder_.filePath("locked/read-only.txt");
+        writeFile(writable, "the earlier, longer report\r\n");
+        writeFile(readOnly, "kept\r\n");
+        const QString node = nodeOf(writable);
+        QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner));
+        QVERIFY(
+            QFile::setPermissions(folder_.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner));
+        QCOMPARE(writeReportFile(writable, "new\r\n"), std::nullopt);
+        QVERIFY(writeReportFile(readOnly, "new\r\n").value_or("").contains("read-only"));
+        QCOMPARE(contentsOf(writable), QByteArray("new\r\n"));
+        QCOMPARE(nodeOf(writable), node);
+        QCOMPARE(contentsOf(readOnly), QByteArray("kept\r\n"));
+        QCOMPARE(entriesOf(folder_.filePath("locked")),
+                 (QStringList{"read-only.txt", "writable.txt"}));
+    }
+
+    void aReplacedFileKeepsItsModeAndOnlyTheSuperuserReplacesAReadOnlyOne() {
+        for (const QFile::Permissions permissions :
+             {QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup,
+              QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther}) {
+            const QString name = folder_.filePath("report.txt");
+            writeFile(name, "kept\r\n");
+            QVERIFY(QFile::setPermissions(name, permissions));
+            const bool replaced = permissions.testFlag(QFile::WriteOwner) || geteuid() == 0;
+            QCOMPARE(writeReportFile(name, "new\r\n").has_value(), !replaced);
+            QCOMPARE(contentsOf(name), QByteArray(replaced ? "new\r\n" : "kept\r\n"));
+            QCOMPARE(QFile::permissions(name) & 0x7077, permissions);
+            QCOMPARE(entriesOf(folder_.path()), QStringList{"report.txt"});
+            QVERIFY(QFile::remove(name));
+        }
+    }
+
+    void aDevicePipeOrSystemFileIsRefusedUntouched() {
+        const QString fifo = folder_.filePath("fifo");
+        const QString device = folder_.filePath("full");
+        const QString link = folder_.filePath("link");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0666), 0);
+        if (mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+            qInfo("No copy of the /dev/full node: %s; /dev/full stands in", strerror(errno));
+        QVERIFY(QFile::link("/dev/full", link));
+        const QStringList before = entriesOf(folder_.path());
+        const std::pair<QString, QString> cases[] = {{fifo, "is a pipe"},
+                                                     {device, "is a device"},
+                                                     {link, "is a link to a device"},
+                                                     {"/dev/full", "is a device"},
+                                                     {"/proc/version", "system area"}};
+        for (const auto& [name, reason] : cases) {
+            const QString node = nodeOf(name);
+            if (node == "missing")
+                continue;
+            QVERIFY(writeReportFile(name, longReport()).value_or("").contains(reason));
+            QCOMPARE(nodeOf(name), node);
+        }
+        QCOMPARE(entriesOf(folder_.path()), before);
+    }
+
+    // Needs a full disk, which tests/ui/report_file_runs.sh makes as a tiny private tmpfs.
+    void aFullDiskSaysSoAndKeepsTheEarlierFile() {
+        const QString disk = qEnvironmentVariable("KESTRELINK_FULL_DISK");
+        if (disk.isEmpty())
+            QSKIP("no full disk here; report_file_runs.sh full-disk runs this on one");
+        writeFile(disk + "/report.txt", "kept\r\n");
+        QFile filler(disk + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) > 0) {
+        }
+        QVERIFY(writeReportFile(disk + "/report.txt", longReport())
+                    .value_or("")
+                    .contains("disk is full"));
+        QCOMPARE(contentsOf(disk + "/report.txt"), QByteArray("kept\r\n"));
+        QCOMPARE(entriesOf(disk), (QStringList{"filler", "report.txt"}));
     }
 
     void anEmptyNameWritesNothing() {
@@ -267,6 +348,38 @@ private slots:
         QCOMPARE(icon, QMessageBox::Warning);
         QCOMPARE(warningTitle, QString("Kestrelink Game Settings Dump"));
         QVERIFY2(warningText.contains(target), qPrintable(warningText));
+        QVERIFY(entriesOf(folder_.path()).isEmpty());
+    }
+
+    // A long name is elided in the middle; a control character is refused and shown.
+    void aLongOrBrokenNameGivesAWarningThatFitsTheScreen() {
+        const std::tuple<QString, QString, QString> cases[] = {
+            {QString(4096, 'n'), "nnnn\u2026nnnn", "The name is too long."},
+            {"pasted.txt\n", "\"pasted.txt\u21B5\"", "contains a line break (shown as \u21B5)"},
+            {"a\tb.txt", "\"a\u2192b.txt\"", "contains a tab (shown as \u2192)"},
+            {"a\x1b.txt", "\"a\uFFFD.txt\"", "contains a control character (shown as \uFFFD)"},
+        };
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder_.path()));
+        for (const auto& [name, shown, reason] : cases) {
+            QString text;
+            whenModal<QInputDialog>([&, name = name](QInputDialog* dialog) {
+                whenModal<QMessageBox>([&](QMessageBox* box) {
+                    const QRect screen = box->screen()->availableGeometry();
+                    const QAbstractButton* ok = box->button(QMessageBox::Ok);
+                    if (screen.contains(box->frameGeometry()) && box->width() <= 1024 &&
+                        box->height() <= 768 &&
+                        screen.contains(QRect(ok->mapToGlobal(QPoint()), ok->size())))
+                        text = box->text();
+                    box->accept();
+                });
+                dialog->setTextValue(name);
+                dialog->accept();
+            });
+            offerReport(nullptr, name, [] { return std::string("x\r\n"); });
+            QVERIFY2(text.contains(shown) && text.contains(reason), qPrintable(text));
+        }
+        QVERIFY(QDir::setCurrent(saved));
         QVERIFY(entriesOf(folder_.path()).isEmpty());
     }
 
