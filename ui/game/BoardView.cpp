@@ -96,7 +96,6 @@ void BoardView::render(const GameState& state) {
         }
         if (i < board.cableConnectors.size())
             cableConnectors_[i]->setTwipRect(board.cableConnectors[i]);
-        cableConnectors_[i]->show();
         if (i < look.highlightedAreas.size())
             dropAreas_[i]->setBackColor(look.highlightedAreas[i] ? kRed : kButtonFace);
         coverUps_[i]->setVisible(look.coverUpsShown);
@@ -111,9 +110,9 @@ void BoardView::render(const GameState& state) {
     }
 }
 
-void BoardView::hideCableConnectors() {
+void BoardView::setCableConnectorsVisible(bool visible) {
     for (CableConnector* connector : cableConnectors_)
-        connector->hide();
+        connector->setVisible(visible);
 }
 
 void BoardView::restack() {

@@ -31,8 +31,8 @@ public:
 
     // Shows the board of `state`: connector places and colours, highlights, cover-ups, cables.
     void render(const GameState& state);
-    // Hides the cable connectors (the next render shows them again).
-    void hideCableConnectors();
+    // Restart takes the cable connectors off the board while the window repaints.
+    void setCableConnectorsVisible(bool visible);
     // Bottom to top: drop areas, then the PC connectors, cable connectors and cover-ups.
     void restack();
 

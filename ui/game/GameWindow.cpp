@@ -240,7 +240,7 @@ void GameWindow::Form_KeyPress() {
 }
 
 void GameWindow::hideConnectorsAndRepaint() {
-    boardView_->hideCableConnectors();
+    boardView_->setCableConnectorsVisible(false);
     repaint();
     // Waiting timer ticks run here, as the player expects the clock to go on; clicks and keys
     // wait, so no other command can start inside this one.
@@ -252,6 +252,7 @@ void GameWindow::cmdRestartCurrentGame_Click() {
     renderClock();
     hideConnectorsAndRepaint();
     board_.restartBoard();
+    boardView_->setCableConnectorsVisible(true);
     showVerdict();
 }
 
