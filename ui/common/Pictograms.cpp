@@ -1,5 +1,7 @@
-// The program's pictograms as vector paths, and the window icon drawn from them pixel by pixel.
+// The program's pictograms as vector paths, and the window icon drawn pixel by pixel.
 #include "ui/common/Pictograms.h"
+
+#include "KestrelinkConfig.h"
 
 #include <QImage>
 #include <QPainterPath>
@@ -64,13 +66,13 @@ QPainterPath rightArrow() {
     return path;
 }
 
+} // namespace
+
 // Two PCs joined by a cable on a 32 x 32 grid, drawn without smoothing so that each size keeps
-// to a few flat colours. At 16 x 16 the same grid is halved and every rectangle is snapped to
-// whole pixels.
-QPixmap linkedComputersImage(int size) {
-    QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+// to a few flat colours. Other sizes scale the grid and snap every rectangle to whole pixels, so
+// each size is drawn at its own size rather than blown up from a smaller image.
+void paintWindowIcon(QPainter& painter, int size) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     const double k = size / 32.0;
     const auto fill = [&](int x, int y, int w, int h, const QColor& colour) {
@@ -100,10 +102,16 @@ QPixmap linkedComputersImage(int size) {
     };
     computer(0, 2);
     computer(16, 10);
-    return QPixmap::fromImage(image);
+    painter.restore();
 }
 
-} // namespace
+QImage windowIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintWindowIcon(painter, size);
+    return image;
+}
 
 void paintComputer(QPainter& painter, const QRectF& box, const QColor& ink) {
     painter.save();
@@ -160,11 +168,17 @@ void paintDoubleArrow(QPainter& painter, const QRectF& box, const QColor& ink) {
     painter.restore();
 }
 
-QIcon windowIcon() {
+QIcon drawnWindowIcon() {
     QIcon icon;
-    icon.addPixmap(linkedComputersImage(16));
-    icon.addPixmap(linkedComputersImage(32));
+    icon.addPixmap(QPixmap::fromImage(windowIconImage(16)));
+    icon.addPixmap(QPixmap::fromImage(windowIconImage(32)));
     return icon;
+}
+
+// An installed game finds the icons it installed under its own id; the drawing is the same, so
+// the choice only matters to the desktop, which may show the theme's file elsewhere.
+QIcon windowIcon() {
+    return QIcon::fromTheme(QStringLiteral(KESTRELINK_APP_ID), drawnWindowIcon());
 }
 
 } // namespace kestrelink::ui
