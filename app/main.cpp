@@ -7,8 +7,6 @@
 #include "ui/startup/MainStartupWindow.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QIcon>
 #include <QLocale>
 #include <cstdio>
 
@@ -42,12 +40,7 @@ int main(int argc, char* argv[]) {
     // The desktop matches the running game to its menu entry and icon by this.
     QGuiApplication::setDesktopFileName(QStringLiteral(KESTRELINK_APP_ID));
     kestrelink::app::installTranslations(app, QLocale());
-    // A tree installed under any prefix finds the icons it installed beside its own folder,
-    // whether or not the desktop searches that prefix.
-    const QString installedIcons =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/icons");
-    if (QDir(installedIcons).exists())
-        QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << installedIcons);
+    kestrelink::ui::findInstalledIcons(QCoreApplication::applicationDirPath());
     QApplication::setWindowIcon(kestrelink::ui::windowIcon());
 
     kestrelink::GameState state;

@@ -7,6 +7,7 @@
 #include "ui/common/Pictograms.h"
 
 #include <QDir>
+#include <QFont>
 #include <QPainter>
 #include <QStringList>
 #include <QSvgGenerator>
@@ -35,6 +36,11 @@ bool writeSvg(const QString& root, const QString& name) {
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
+    // The icon has no text, but the file records the painter's font, and an unset one's size
+    // of -1 makes every reader of the file complain.
+    QFont font = painter.font();
+    font.setPixelSize(kDesignGrid);
+    painter.setFont(font);
     kestrelink::ui::paintWindowIcon(painter, kDesignGrid);
     return painter.end();
 }

@@ -3,6 +3,7 @@
 
 #include "KestrelinkConfig.h"
 
+#include <QDir>
 #include <QImage>
 #include <QPainterPath>
 #include <QPixmap>
@@ -177,6 +178,16 @@ QIcon drawnWindowIcon() {
 
 // An installed game finds the icons it installed under its own id; the drawing is the same, so
 // the choice only matters to the desktop, which may show the theme's file elsewhere.
+void findInstalledIcons(const QString& programFolder) {
+    const QString besideProgram = programFolder + QStringLiteral("/../share/icons");
+    if (QDir(besideProgram).exists())
+        QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << besideProgram);
+    // Outside a desktop session no theme is named, and an unnamed theme finds nothing, not even
+    // the icons every theme falls back on.
+    if (QIcon::themeName().isEmpty())
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+}
+
 QIcon windowIcon() {
     return QIcon::fromTheme(QStringLiteral(KESTRELINK_APP_ID), drawnWindowIcon());
 }

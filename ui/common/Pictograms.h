@@ -32,4 +32,8 @@ QIcon drawnWindowIcon();
 // The icon theme's icon under the game's id when it is installed, the drawn one otherwise.
 QIcon windowIcon();
 
+// Lets windowIcon() find the icons installed with the game: those of the desktop's theme, and
+// those in share/icons beside `programFolder`, where a game installed under any prefix put them.
+void findInstalledIcons(const QString& programFolder);
+
 } // namespace kestrelink::ui
