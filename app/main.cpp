@@ -1,15 +1,46 @@
 // Starts the game: one shared state for the run and the start-up window, which leads to the rest.
+#include "KestrelinkConfig.h"
+#include "app/CommandLine.h"
+#include "app/Translations.h"
 #include "game/GameState.h"
 #include "ui/common/Pictograms.h"
 #include "ui/startup/MainStartupWindow.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <cstdio>
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+namespace {
+
+void setIdentity() {
     // No display name: Qt would append it to the title of every window whose caption does not
     // already end with it, and each window's caption is fixed.
-    QApplication::setApplicationName(QStringLiteral("Kestrelink"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kestrelink"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KESTRELINK_VERSION));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const auto request = kestrelink::app::commandLineRequest(arguments);
+    if (request != kestrelink::app::CommandLineRequest::Play) {
+        // Answered without the windowing system, so that they work where there is no display.
+        QCoreApplication app(argc, argv);
+        setIdentity();
+        kestrelink::app::installTranslations(app, QLocale());
+        std::fputs(kestrelink::app::commandLineAnswer(request).toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    setIdentity();
+    // The desktop matches the running game to its menu entry and icon by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KESTRELINK_APP_ID));
+    kestrelink::app::installTranslations(app, QLocale());
+    kestrelink::ui::findInstalledIcons(QCoreApplication::applicationDirPath());
     QApplication::setWindowIcon(kestrelink::ui::windowIcon());
 
     kestrelink::GameState state;

@@ -10,6 +10,8 @@ KESTRELINK_PACKAGES=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libbenchmark-dev clang-format git ccache
     fonts-liberation2 fonts-dejavu-core
+    qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    desktop-file-utils appstream man-db groff-base dpkg-dev file
 )
 
 as_root() {
@@ -33,8 +35,14 @@ ensure_packages() {
         "${missing[@]}"
 }
 
+# configure_and_build [--target NAME] [CMAKE_ARGUMENT...]: builds everything, or only NAME and
+# what it needs.
 configure_and_build() {
-    local extra=()
+    local extra=() targets=()
+    if [ "${1:-}" = "--target" ]; then
+        targets=(--target "$2")
+        shift 2
+    fi
     # Warnings fail the build in CI; locally they are shown but do not stop play.
     if [ "${CI:-}" = "true" ] || [ "${KESTRELINK_STRICT:-}" = "1" ]; then
         extra+=(-DKESTRELINK_WARNINGS_AS_ERRORS=ON)
@@ -46,5 +54,5 @@ configure_and_build() {
     fi
     cmake -S "$KESTRELINK_ROOT" -B "$KESTRELINK_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         "${extra[@]}" "$@"
-    cmake --build "$KESTRELINK_BUILD" --parallel "$(nproc)"
+    cmake --build "$KESTRELINK_BUILD" "${targets[@]}" --parallel "$(nproc)"
 }

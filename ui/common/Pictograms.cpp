@@ -1,6 +1,9 @@
-// The program's pictograms as vector paths, and the window icon drawn from them pixel by pixel.
+// The program's pictograms as vector paths, and the window icon drawn pixel by pixel.
 #include "ui/common/Pictograms.h"
 
+#include "KestrelinkConfig.h"
+
+#include <QDir>
 #include <QImage>
 #include <QPainterPath>
 #include <QPixmap>
@@ -64,13 +67,13 @@ QPainterPath rightArrow() {
     return path;
 }
 
+} // namespace
+
 // Two PCs joined by a cable on a 32 x 32 grid, drawn without smoothing so that each size keeps
-// to a few flat colours. At 16 x 16 the same grid is halved and every rectangle is snapped to
-// whole pixels.
-QPixmap linkedComputersImage(int size) {
-    QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+// to a few flat colours. Other sizes scale the grid and snap every rectangle to whole pixels, so
+// each size is drawn at its own size rather than blown up from a smaller image.
+void paintWindowIcon(QPainter& painter, int size) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     const double k = size / 32.0;
     const auto fill = [&](int x, int y, int w, int h, const QColor& colour) {
@@ -100,10 +103,16 @@ QPixmap linkedComputersImage(int size) {
     };
     computer(0, 2);
     computer(16, 10);
-    return QPixmap::fromImage(image);
+    painter.restore();
 }
 
-} // namespace
+QImage windowIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintWindowIcon(painter, size);
+    return image;
+}
 
 void paintComputer(QPainter& painter, const QRectF& box, const QColor& ink) {
     painter.save();
@@ -160,11 +169,27 @@ void paintDoubleArrow(QPainter& painter, const QRectF& box, const QColor& ink) {
     painter.restore();
 }
 
-QIcon windowIcon() {
+QIcon drawnWindowIcon() {
     QIcon icon;
-    icon.addPixmap(linkedComputersImage(16));
-    icon.addPixmap(linkedComputersImage(32));
+    icon.addPixmap(QPixmap::fromImage(windowIconImage(16)));
+    icon.addPixmap(QPixmap::fromImage(windowIconImage(32)));
     return icon;
+}
+
+// An installed game finds the icons it installed under its own id; the drawing is the same, so
+// the choice only matters to the desktop, which may show the theme's file elsewhere.
+void findInstalledIcons(const QString& programFolder) {
+    const QString besideProgram = programFolder + QStringLiteral("/../share/icons");
+    if (QDir(besideProgram).exists())
+        QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << besideProgram);
+    // Outside a desktop session no theme is named, and an unnamed theme finds nothing, not even
+    // the icons every theme falls back on.
+    if (QIcon::themeName().isEmpty())
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+}
+
+QIcon windowIcon() {
+    return QIcon::fromTheme(QStringLiteral(KESTRELINK_APP_ID), drawnWindowIcon());
 }
 
 } // namespace kestrelink::ui

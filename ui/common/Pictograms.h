@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QImage>
 #include <QPainter>
 #include <QRectF>
 
@@ -18,7 +19,21 @@ void paintFace(QPainter& painter, const QRectF& box, const QColor& ink, bool smi
 // Two heavy arrows, one pointing left and one pointing right, side by side in `box`.
 void paintDoubleArrow(QPainter& painter, const QRectF& box, const QColor& ink);
 
-// Two PCs joined by a cable, with 16 x 16 and 32 x 32 images.
+// The window icon, two PCs joined by a cable, painted on the `size` x `size` square at the
+// painter's origin. The desktop's icon files are painted by this too.
+void paintWindowIcon(QPainter& painter, int size);
+
+// The window icon as a `size` x `size` image.
+QImage windowIconImage(int size);
+
+// The window icon as drawn here, with 16 x 16 and 32 x 32 images.
+QIcon drawnWindowIcon();
+
+// The icon theme's icon under the game's id when it is installed, the drawn one otherwise.
 QIcon windowIcon();
+
+// Lets windowIcon() find the icons installed with the game: those of the desktop's theme, and
+// those in share/icons beside `programFolder`, where a game installed under any prefix put them.
+void findInstalledIcons(const QString& programFolder);
 
 } // namespace kestrelink::ui

@@ -4,6 +4,8 @@
 
 #include "report/SettingsReport.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -12,11 +14,13 @@
 #include <QMessageBox>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QStandardPaths>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <linux/magic.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <sys/vfs.h>
 #include <unistd.h>
@@ -24,6 +28,22 @@
 namespace kestrelink::ui {
 
 namespace {
+
+const char* const kContext = "ReportFile";
+
+QString translated(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+
+// The input box's texts are the report's own, kept with it; they are listed here as well so that
+// the catalogues carry them, and the build checks that both lists still agree.
+constexpr const char* kDialogTitle =
+    QT_TRANSLATE_NOOP("ReportFile", "Kestrelink Game Settings Dump");
+constexpr const char* kDialogPrompt = QT_TRANSLATE_NOOP(
+    "ReportFile", "Enter the filename you wish to use and Press the OK Button if you wish to dump "
+                  "the current game settings\n\nOtherwise Press Cancel");
+static_assert(std::string_view(kDialogTitle) == kReportDialogTitle);
+static_assert(std::string_view(kDialogPrompt) == kReportDialogPrompt);
 
 // Failures that are no errno values.
 constexpr int kChangedMeanwhile = -1; // swapped for something else between the checks and the write
@@ -36,30 +56,44 @@ struct Reason {
     const char* text;
 };
 constexpr Reason kReasons[] = {
-    {ENOSPC, "The disk is full. Make room on it, or choose another place, and try again."},
-    {EDQUOT, "The disk is full for you: your disk quota is used up."},
-    {EFBIG, "The file would be larger than this disk or your account allows."},
-    {EACCES, "You do not have permission to write there."},
-    {EPERM, "You do not have permission to write there."},
-    {EROFS, "The disk is read-only."},
-    {ENOENT, "The folder it should go in does not exist."},
-    {ENOTDIR, "A part of the name that should be a folder is not a folder."},
-    {EISDIR, "This is a folder, not a file. Give the name of a file inside it."},
-    {ENAMETOOLONG, "The name is too long."},
-    {ELOOP, "The name leads through too many links; a link may point back to itself."},
-    {EIO, "The disk reported an error."},
-    {ETXTBSY, "The file is in use by a running program."},
-    {kChangedMeanwhile, "The file was changed by something else just now. Please try again."},
-    {kUnfollowable, "The name is a link the report cannot follow to its file."},
-    {kSystemArea, "The name lies in a system area (such as /proc or /sys) whose files show and set "
-                  "the workings of the computer, not a place for a report. Nothing was written."},
+    {ENOSPC, QT_TRANSLATE_NOOP(
+                 "ReportFile",
+                 "The disk is full. Make room on it, or choose another place, and try again.")},
+    {EDQUOT,
+     QT_TRANSLATE_NOOP("ReportFile", "The disk is full for you: your disk quota is used up.")},
+    {EFBIG, QT_TRANSLATE_NOOP("ReportFile",
+                              "The file would be larger than this disk or your account allows.")},
+    {EACCES, QT_TRANSLATE_NOOP("ReportFile", "You do not have permission to write there.")},
+    {EPERM, QT_TRANSLATE_NOOP("ReportFile", "You do not have permission to write there.")},
+    {EROFS, QT_TRANSLATE_NOOP("ReportFile", "The disk is read-only.")},
+    {ENOENT, QT_TRANSLATE_NOOP("ReportFile", "The folder it should go in does not exist.")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("ReportFile",
+                                "A part of the name that should be a folder is not a folder.")},
+    {EISDIR, QT_TRANSLATE_NOOP("ReportFile",
+                               "This is a folder, not a file. Give the name of a file inside it.")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("ReportFile", "The name is too long.")},
+    {ELOOP,
+     QT_TRANSLATE_NOOP("ReportFile",
+                       "The name leads through too many links; a link may point back to itself.")},
+    {EIO, QT_TRANSLATE_NOOP("ReportFile", "The disk reported an error.")},
+    {ETXTBSY, QT_TRANSLATE_NOOP("ReportFile", "The file is in use by a running program.")},
+    {kChangedMeanwhile,
+     QT_TRANSLATE_NOOP("ReportFile",
+                       "The file was changed by something else just now. Please try again.")},
+    {kUnfollowable,
+     QT_TRANSLATE_NOOP("ReportFile", "The name is a link the report cannot follow to its file.")},
+    {kSystemArea,
+     QT_TRANSLATE_NOOP(
+         "ReportFile",
+         "The name lies in a system area (such as /proc or /sys) whose files show and set "
+         "the workings of the computer, not a place for a report. Nothing was written.")},
 };
 
 QString reasonFor(int error) {
     for (const Reason& reason : kReasons)
         if (reason.error == error)
-            return QString::fromLatin1(reason.text);
-    return QStringLiteral("The system reports: %1.").arg(QString::fromLocal8Bit(strerror(error)));
+            return translated(reason.text);
+    return translated("The system reports: %1.").arg(QString::fromLocal8Bit(strerror(error)));
 }
 
 // Whether `path` lies on a file system of the kernel's settings and state rather than storage
@@ -92,10 +126,10 @@ struct Mark {
 };
 Mark markOf(char16_t c) {
     if (c == u'\t')
-        return {u'\u2192', "a tab"}; // →
+        return {u'\u2192', QT_TRANSLATE_NOOP("ReportFile", "a tab")}; // →
     if ((c >= u'\n' && c <= u'\r') || c == u'\u0085' || c == u'\u2028' || c == u'\u2029')
-        return {u'\u21B5', "a line break"}; // ↵
-    return {u'\uFFFD', "a control character"};
+        return {u'\u21B5', QT_TRANSLATE_NOOP("ReportFile", "a line break")}; // ↵
+    return {u'\uFFFD', QT_TRANSLATE_NOOP("ReportFile", "a control character")};
 }
 
 // The name with every forbidden character made visible.
@@ -111,20 +145,24 @@ std::optional<QString> forbiddenCharacterReason(const QString& name) {
     if (found == name.end())
         return std::nullopt;
     const Mark mark = markOf(found->unicode());
-    return QStringLiteral("The name contains %1 (shown as %2), perhaps pasted with it. A file name "
-                          "cannot hold line breaks, tabs or other control characters, so nothing "
-                          "was written. Please type the name on one line.")
-        .arg(QLatin1String(mark.what), QChar(mark.shown));
+    return translated("The name contains %1 (shown as %2), perhaps pasted with it. A file name "
+                      "cannot hold line breaks, tabs or other control characters, so nothing was "
+                      "written. Please type the name on one line.")
+        .arg(translated(mark.what), QChar(mark.shown));
 }
 
 QString notAFileReason(const struct stat& status, bool throughLink) {
-    const char* kind = S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode) ? "a device"
-                       : S_ISFIFO(status.st_mode)                         ? "a pipe (FIFO)"
-                       : S_ISSOCK(status.st_mode)                         ? "a socket"
-                                                                          : "a special file";
-    return QStringLiteral("This name %1 %2, not an ordinary file. The report is written only to "
-                          "ordinary files, so it was left untouched.")
-        .arg(QLatin1String(throughLink ? "is a link to" : "is"), QLatin1String(kind));
+    const bool device = S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode);
+    const char* kind = device                     ? QT_TRANSLATE_NOOP("ReportFile", "a device")
+                       : S_ISFIFO(status.st_mode) ? QT_TRANSLATE_NOOP("ReportFile", "a pipe (FIFO)")
+                       : S_ISSOCK(status.st_mode)
+                           ? QT_TRANSLATE_NOOP("ReportFile", "a socket")
+                           : QT_TRANSLATE_NOOP("ReportFile", "a special file");
+    const QString what = throughLink ? translated("This name is a link to %1").arg(translated(kind))
+                                     : translated("This name is %1").arg(translated(kind));
+    return translated("%1, not an ordinary file. The report is written only to ordinary files, so "
+                      "it was left untouched.")
+        .arg(what);
 }
 
 // Writes all of `text` to `fd`; returns 0 or the errno of the write that failed. A write that
@@ -225,7 +263,7 @@ int writeInPlace(const QString& target, const struct stat& expected, const std::
 }
 
 QString failureMessage(const QString& shownName, const QString& reason) {
-    return QStringLiteral("The game settings could not be written to \"%1\".\n\n%2")
+    return translated("The game settings could not be written to \"%1\".\n\n%2")
         .arg(shownName, reason);
 }
 
@@ -278,8 +316,8 @@ std::optional<QString> writeReportFile(const QString& fileName, const std::strin
         return reasonFor(kSystemArea);
     // The superuser may replace a read-only file; anyone else leaves it alone.
     if (exists && ::faccessat(AT_FDCWD, namePath.constData(), W_OK, AT_EACCESS) != 0)
-        return errno == EACCES ? QStringLiteral("The file is read-only, or you may not change "
-                                                "it, so it was left as it was.")
+        return errno == EACCES ? translated("The file is read-only, or you may not change it, so "
+                                            "it was left as it was.")
                                : reasonFor(errno);
 
     int error = replaceThroughTemporary(target, exists ? &status : nullptr, text);
@@ -291,11 +329,20 @@ std::optional<QString> writeReportFile(const QString& fileName, const std::strin
     return std::nullopt;
 }
 
+QString reportFolder(const QString& programFolder) {
+    if (QFileInfo(programFolder).isWritable())
+        return programFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
 void offerReport(QWidget* parent, const QString& defaultName,
                  const std::function<std::string()>& makeText) {
-    const QString title = QString::fromLatin1(kReportDialogTitle);
-    const QString answer = QInputDialog::getText(
-        parent, title, QString::fromLatin1(kReportDialogPrompt), QLineEdit::Normal, defaultName);
+    const QString title = translated(kDialogTitle);
+    const QString answer = QInputDialog::getText(parent, title, translated(kDialogPrompt),
+                                                 QLineEdit::Normal, defaultName);
     // Cancel answers with the empty text too.
     if (answer.isEmpty())
         return;

@@ -20,10 +20,9 @@ namespace kestrelink::ui {
 
 namespace {
 
-const char* const kContext = "GameWindow";
-
+// The texts are marked for the catalogues where they stand and translated where they are shown.
 QString translated(const char* text) {
-    return QCoreApplication::translate(kContext, text);
+    return QCoreApplication::translate("GameWindow", text);
 }
 
 // The cable segments as the window is defined, before start-up places them.
@@ -39,11 +38,11 @@ void placeWidget(QWidget& widget, const TwipRect& twips) {
 }
 
 // The time boxes only display: read-only, no edit menu, no paste by the middle button.
-QLineEdit* makeTimeBox(QWidget& parent, const char* name, const TwipRect& at, const QString& tip) {
+QLineEdit* makeTimeBox(QWidget& parent, const char* name, const TwipRect& at, const char* tip) {
     auto* box = new QLineEdit(QStringLiteral("00:00:00"), &parent);
     box->setObjectName(QLatin1String(name));
     box->setFont(dialogFont(8.25, true));
-    box->setToolTip(tip);
+    box->setToolTip(translated(tip));
     box->setReadOnly(true);
     box->setContextMenuPolicy(Qt::NoContextMenu);
     box->setAttribute(Qt::WA_NoMousePropagation);
@@ -51,13 +50,13 @@ QLineEdit* makeTimeBox(QWidget& parent, const char* name, const TwipRect& at, co
     return box;
 }
 
-QPushButton* makeCommand(QGroupBox& frame, const char* name, const QString& caption, float left,
-                         float width, const QString& tip) {
+QPushButton* makeCommand(QGroupBox& frame, const char* name, const char* caption, float left,
+                         float width, const char* tip) {
     // Captions too long for one line wrap onto two, as the classic command buttons do.
-    auto* button = new WrappedTextButton(caption, &frame);
+    auto* button = new WrappedTextButton(translated(caption), &frame);
     button->setObjectName(QLatin1String(name));
     button->setFont(dialogFont(8.25, true));
-    button->setToolTip(tip);
+    button->setToolTip(translated(tip));
     placeWidget(*button, TwipRect{left, 240, width, 615});
     return button;
 }
@@ -72,17 +71,20 @@ QTimer* makeTimer(QWidget& window, const char* name, int intervalMs) {
 } // namespace
 
 QString instructionMessage() {
-    return translated("Connect the PCs together using the cables so that all the PCs are "
+    return QCoreApplication::translate(
+        "GameWindow", "Connect the PCs together using the cables so that all the PCs are "
                       "connected and data can flow to all PCs -- Good Luck ... And don't have "
                       "too much fun !!!");
 }
 
 QString wrongWiringMessage() {
-    return translated("                    Sorry \r\rThe PCs are not connected correctly");
+    return QCoreApplication::translate(
+        "GameWindow", "                    Sorry \r\rThe PCs are not connected correctly");
 }
 
 QString correctWiringMessage() {
-    return translated("             Congratulations !!!\r\rYou have correctly connected the PCs");
+    return QCoreApplication::translate(
+        "GameWindow", "             Congratulations !!!\r\rYou have correctly connected the PCs");
 }
 
 GameWindowControls buildGameWindowDefinition(QWidget& window) {
@@ -122,27 +124,29 @@ GameWindowControls buildGameWindowDefinition(QWidget& window) {
     c.frmCommandButtons->setAttribute(Qt::WA_NoMousePropagation);
     placeWidget(*c.frmCommandButtons, definition::kCommandFrame);
     QGroupBox& frame = *c.frmCommandButtons;
-    c.cmdNewGame = makeCommand(frame, "cmdNewGame", translated("New Game"), 120, 975,
-                               translated("Creates new random connection game"));
+    c.cmdNewGame =
+        makeCommand(frame, "cmdNewGame", QT_TRANSLATE_NOOP("GameWindow", "New Game"), 120, 975,
+                    QT_TRANSLATE_NOOP("GameWindow", "Creates new random connection game"));
     c.cmdRestartCurrentGame =
-        makeCommand(frame, "cmdRestartCurrentGame", translated("Restart Game"), 1200, 915,
-                    translated("Restarts current game"));
-    c.cmdShowSolution =
-        makeCommand(frame, "cmdShowSolution", translated("Show Solution"), 2220, 915,
-                    translated("Connect all and show the primary connection solution"));
-    c.cmdHelp =
-        makeCommand(frame, "cmdHelp", translated("Help"), 3240, 855, translated("More help"));
-    c.cmdQuit = makeCommand(frame, "cmdQuit", translated("Quit Game"), 4200, 855,
-                            translated("Quit current game and close the Game Window"));
+        makeCommand(frame, "cmdRestartCurrentGame", QT_TRANSLATE_NOOP("GameWindow", "Restart Game"),
+                    1200, 915, QT_TRANSLATE_NOOP("GameWindow", "Restarts current game"));
+    c.cmdShowSolution = makeCommand(
+        frame, "cmdShowSolution", QT_TRANSLATE_NOOP("GameWindow", "Show Solution"), 2220, 915,
+        QT_TRANSLATE_NOOP("GameWindow", "Connect all and show the primary connection solution"));
+    c.cmdHelp = makeCommand(frame, "cmdHelp", QT_TRANSLATE_NOOP("GameWindow", "Help"), 3240, 855,
+                            QT_TRANSLATE_NOOP("GameWindow", "More help"));
+    c.cmdQuit =
+        makeCommand(frame, "cmdQuit", QT_TRANSLATE_NOOP("GameWindow", "Quit Game"), 4200, 855,
+                    QT_TRANSLATE_NOOP("GameWindow", "Quit current game and close the Game Window"));
 
-    c.txtCurrentTime =
-        makeTimeBox(window, "txtCurrentTime", definition::kCurrentTime, translated("Current Time"));
+    c.txtCurrentTime = makeTimeBox(window, "txtCurrentTime", definition::kCurrentTime,
+                                   QT_TRANSLATE_NOOP("GameWindow", "Current Time"));
     c.txtStartingTime = makeTimeBox(window, "txtStartingTime", definition::kStartingTime,
-                                    translated("Current game start time"));
+                                    QT_TRANSLATE_NOOP("GameWindow", "Current game start time"));
     c.txtEndingTimeTime = makeTimeBox(window, "txtEndingTimeTime", definition::kEndingTime,
-                                      translated("Time game was finished"));
+                                      QT_TRANSLATE_NOOP("GameWindow", "Time game was finished"));
     c.txtElapsedTime = makeTimeBox(window, "txtElapsedTime", definition::kElapsedTime,
-                                   translated("Elapsed game time"));
+                                   QT_TRANSLATE_NOOP("GameWindow", "Elapsed game time"));
 
     c.timerGameClock = makeTimer(window, "timerGameClock", 1000);
     c.timerGameClock->start();

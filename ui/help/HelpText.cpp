@@ -4,6 +4,8 @@
 
 #include "ui/common/Website.h"
 
+#include <QCoreApplication>
+
 namespace kestrelink::ui {
 
 QStringList helpLines() {
@@ -11,81 +13,102 @@ QStringList helpLines() {
     const QString website = QLatin1String(kMakerWebsite);
     const QString email = QLatin1String(kMakerServiceEmail);
     return {
-        QStringLiteral("Main Start-up Window"),
+        QCoreApplication::translate("HelpText", "Main Start-up Window"),
         rule,
-        QStringLiteral("Select Beginner level of play to start -- Select Advanced to hide Cable "),
-        QStringLiteral("Connectors to make the game more difficult."),
+        QCoreApplication::translate(
+            "HelpText", "Select Beginner level of play to start -- Select Advanced to hide Cable "),
+        QCoreApplication::translate("HelpText", "Connectors to make the game more difficult."),
         QString(),
-        QStringLiteral("Set the \"Number of PCs to Connect\" using the scroll bar -- "),
-        QStringLiteral("Selecting more PCs to connect makes the game more difficult."),
+        QCoreApplication::translate(
+            "HelpText", "Set the \"Number of PCs to Connect\" using the scroll bar -- "),
+        QCoreApplication::translate("HelpText",
+                                    "Selecting more PCs to connect makes the game more difficult."),
         QString(),
-        QStringLiteral("Set the \"Number of Colors to use\" using the scroll bar -- "),
-        QStringLiteral("Selecting a different number of colors can make the game more difficult."),
+        QCoreApplication::translate("HelpText",
+                                    "Set the \"Number of Colors to use\" using the scroll bar -- "),
+        QCoreApplication::translate(
+            "HelpText", "Selecting a different number of colors can make the game more difficult."),
         QString(),
-        QStringLiteral("[Use Random Color Count] This option when checked causes the program"),
-        QStringLiteral("to create a random number of colors each time you press \"New Game\"."),
+        QCoreApplication::translate(
+            "HelpText", "[Use Random Color Count] This option when checked causes the program"),
+        QCoreApplication::translate(
+            "HelpText", "to create a random number of colors each time you press \"New Game\"."),
         QString(),
-        QStringLiteral("[Play Now] displays the Game Window and starts the game with the "),
-        QStringLiteral("selected parameters."),
+        QCoreApplication::translate(
+            "HelpText", "[Play Now] displays the Game Window and starts the game with the "),
+        QCoreApplication::translate("HelpText", "selected parameters."),
         QString(),
-        QStringLiteral("[Help] button displays this Help Window."),
+        QCoreApplication::translate("HelpText", "[Help] button displays this Help Window."),
         QString(),
-        QStringLiteral("[Exit] button exits the Game."),
+        QCoreApplication::translate("HelpText", "[Exit] button exits the Game."),
         QString(),
         QString(),
-        QStringLiteral("Game Window"),
+        QCoreApplication::translate("HelpText", "Game Window"),
         rule,
-        QStringLiteral("Drag a Cable Connector to a PC Connector to connect."),
+        QCoreApplication::translate("HelpText",
+                                    "Drag a Cable Connector to a PC Connector to connect."),
         QString(),
-        QStringLiteral("Right-Mouse-Click on a Cable Connector or Drag the Cable Connector off "),
-        QStringLiteral("the PC Connector to disconnect."),
+        QCoreApplication::translate(
+            "HelpText", "Right-Mouse-Click on a Cable Connector or Drag the Cable Connector off "),
+        QCoreApplication::translate("HelpText", "the PC Connector to disconnect."),
         QString(),
-        QStringLiteral("If you incorrectly connect the PCs, the display will indicate this."),
-        QStringLiteral("Click on the cables to toggle color to help find your errors."),
+        QCoreApplication::translate(
+            "HelpText", "If you incorrectly connect the PCs, the display will indicate this."),
+        QCoreApplication::translate(
+            "HelpText", "Click on the cables to toggle color to help find your errors."),
         QString(),
-        QStringLiteral("[New Came] button creates new game with new randomized PC and "),
-        QStringLiteral("Cable Connectors."),
+        QCoreApplication::translate(
+            "HelpText", "[New Came] button creates new game with new randomized PC and "),
+        QCoreApplication::translate("HelpText", "Cable Connectors."),
         QString(),
-        QStringLiteral("[Restart Game] button clears all connections and restarts current game."),
+        QCoreApplication::translate(
+            "HelpText", "[Restart Game] button clears all connections and restarts current game."),
         QString(),
-        QStringLiteral("[Show Solution] button shows a correct solution to connect all PCs "),
-        QStringLiteral("correctly"),
+        QCoreApplication::translate(
+            "HelpText", "[Show Solution] button shows a correct solution to connect all PCs "),
+        QCoreApplication::translate("HelpText", "correctly"),
         QString(),
-        QStringLiteral("[Help] button displays this Help Window."),
+        QCoreApplication::translate("HelpText", "[Help] button displays this Help Window."),
         QString(),
-        QStringLiteral("[Quit] button closes the Game Window."),
+        QCoreApplication::translate("HelpText", "[Quit] button closes the Game Window."),
         QString(),
-        QStringLiteral("[Elapsed Time] shows how long you have been playing a particular game."),
-        QStringLiteral("(bottom timer on right) "),
+        QCoreApplication::translate(
+            "HelpText", "[Elapsed Time] shows how long you have been playing a particular game."),
+        QCoreApplication::translate("HelpText", "(bottom timer on right) "),
         QString(),
-        QStringLiteral("[Game End Time] shows what time the game was finished."),
-        QStringLiteral("(top timer on right) "),
+        QCoreApplication::translate("HelpText",
+                                    "[Game End Time] shows what time the game was finished."),
+        QCoreApplication::translate("HelpText", "(top timer on right) "),
         QString(),
-        QStringLiteral("[Current Time] shows the current time."),
-        QStringLiteral("(top timer on left) "),
+        QCoreApplication::translate("HelpText", "[Current Time] shows the current time."),
+        QCoreApplication::translate("HelpText", "(top timer on left) "),
         QString(),
-        QStringLiteral("[Start Time] shows the game start time."),
-        QStringLiteral("(bottom timer on left) "),
-        QString(),
-        QString(),
-        QStringLiteral("Good Luck ... And don't have too much fun !"),
+        QCoreApplication::translate("HelpText", "[Start Time] shows the game start time."),
+        QCoreApplication::translate("HelpText", "(bottom timer on left) "),
         QString(),
         QString(),
-        QStringLiteral("Visit our Website ") + website +
-            QStringLiteral(" for the best in PC to PC "),
-        QStringLiteral("Connection and Networking Products."),
+        QCoreApplication::translate("HelpText", "Good Luck ... And don't have too much fun !"),
         QString(),
-        QStringLiteral("Kestrelink® Connection Game - Alpha Version 1.0 (3-18-2002)"),
-        QStringLiteral("Please send e-mail to ") + email + QStringLiteral(" regarding any bugs"),
-        QStringLiteral("or problems you find as well as any suggestions you may have."),
+        QString(),
+        QCoreApplication::translate("HelpText", "Visit our Website %1 for the best in PC to PC ")
+            .arg(website),
+        QCoreApplication::translate("HelpText", "Connection and Networking Products."),
+        QString(),
+        QCoreApplication::translate("HelpText",
+                                    "Kestrelink® Connection Game - Alpha Version 1.0 (3-18-2002)"),
+        QCoreApplication::translate("HelpText", "Please send e-mail to %1 regarding any bugs")
+            .arg(email),
+        QCoreApplication::translate(
+            "HelpText", "or problems you find as well as any suggestions you may have."),
     };
 }
 
 QStringList creditLines() {
     return {
-        QStringLiteral("Kestrelink® Connection Game V.1.0 Alpha 3-18-2002"),
-        QStringLiteral("Copyright © 2002 Orvane. All rights reserved."),
-        QStringLiteral("Kestrelink® is a registered trademark of Orvane."),
+        QCoreApplication::translate("HelpText",
+                                    "Kestrelink® Connection Game V.1.0 Alpha 3-18-2002"),
+        QCoreApplication::translate("HelpText", "Copyright © 2002 Orvane. All rights reserved."),
+        QCoreApplication::translate("HelpText", "Kestrelink® is a registered trademark of Orvane."),
     };
 }
 

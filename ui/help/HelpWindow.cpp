@@ -27,8 +27,6 @@ namespace kestrelink::ui {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Kestrelink® Connection Game Help -- How To Play");
-
 // How far the help window sits below and right of the start-up window's corner.
 constexpr double kOffsetFromStartup = 500;
 
@@ -42,7 +40,7 @@ void setBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 
 HelpWindow::HelpWindow(const StartupSettings& startup, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Kestrelink® Connection Game Help -- How To Play"));
     applyFixedSingleBorder(*this, toPixelSize(7020, 5580));
     setBackground(this, QPalette::Window, toQColor(kButtonFace));
     setAutoFillBackground(true);
@@ -53,7 +51,7 @@ HelpWindow::HelpWindow(const StartupSettings& startup, QWidget* parent) : QWidge
 }
 
 void HelpWindow::buildControls() {
-    Label2 = new QLabel(QStringLiteral("How To Play The Kestrelink® Game"), this);
+    Label2 = new QLabel(tr("How To Play The Kestrelink® Game"), this);
     Label2->setTextFormat(Qt::PlainText);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -68,13 +66,12 @@ void HelpWindow::buildControls() {
     placeControl(Text2, "Text2", 120, 720, 6795, 2895);
 
     cmdVisitOrvane = new WrappedTextButton(
-        QStringLiteral("Visit our Website for the best in PC to PC Connection and Networking "
-                       "Products  ") +
-            QLatin1String(kMakerWebsite),
+        tr("Visit our Website for the best in PC to PC Connection and Networking "
+           "Products  %1")
+            .arg(QLatin1String(kMakerWebsite)),
         this);
     cmdVisitOrvane->setFont(dialogFont(9.75, true));
-    cmdVisitOrvane->setToolTip(
-        QStringLiteral("Go ahead -- Check out our great PC to PC Connection Products"));
+    cmdVisitOrvane->setToolTip(tr("Go ahead -- Check out our great PC to PC Connection Products"));
     placeControl(cmdVisitOrvane, "cmdVisitOrvane", 120, 3780, 4395, 975);
 
     buildPicture();
@@ -88,9 +85,9 @@ void HelpWindow::buildControls() {
     Text3->setFocusPolicy(Qt::ClickFocus);
     placeControl(Text3, "Text3", 120, 4920, 5595, 675);
 
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setFont(dialogFont(9.75, true));
-    cmdClose->setToolTip(QStringLiteral("Close Help Window"));
+    cmdClose->setToolTip(tr("Close Help Window"));
     placeControl(cmdClose, "cmdClose", 5880, 4920, 1035, 615);
 
     connect(cmdClose, &QPushButton::clicked, this, &HelpWindow::cmdClose_Click);

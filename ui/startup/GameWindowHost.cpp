@@ -41,10 +41,10 @@ GameWindow* GameWindowHost::play() {
     const QSize outer = window->size() + frameExtent(*window);
     if (screen != nullptr && !fitsOnScreen(outer, screen->size())) {
         QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
-                        QStringLiteral("Your Screen Settings are not large enough to support "
-                                       "the window size needed for these game settings\n\n"
-                                       "Please select fewer PCs or increase your screen "
-                                       "resolution"),
+                        tr("Your Screen Settings are not large enough to support "
+                           "the window size needed for these game settings\n\n"
+                           "Please select fewer PCs or increase your screen "
+                           "resolution"),
                         QMessageBox::Ok, dialogParent_);
         box.setObjectName(QStringLiteral("screenTooSmallMessage"));
         box.exec();

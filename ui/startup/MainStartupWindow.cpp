@@ -5,6 +5,7 @@
 #include "game/Color.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Pictograms.h"
+#include "ui/common/ReportFile.h"
 #include "ui/common/Twips.h"
 #include "ui/common/Website.h"
 #include "ui/common/WindowFrame.h"
@@ -35,9 +36,6 @@
 namespace kestrelink::ui {
 
 namespace {
-
-const QString kCaption = QStringLiteral("Kestrelink® Connection Game");
-const QString kInfoTitle = QStringLiteral("Kestrelink® Connection Game Info");
 
 // Some platform styles jump the thumb to a clicked point of the track; the counts are meant to
 // move by their large step there.
@@ -108,7 +106,7 @@ MainStartupWindow::MainStartupWindow(GameState& state, RandomSource* injected, Q
       random_(injected ? *injected : *ownRandom_),
       gameHost_(std::make_unique<GameWindowHost>(state, *this, helpOpener_, this)) {
     setObjectName(QStringLiteral("MainStartupWindow"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Kestrelink® Connection Game"));
     applyFixedSingleBorder(*this, toPixelSize(8535, 6450));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, toQColor(kButtonFace));
@@ -127,56 +125,53 @@ MainStartupWindow::~MainStartupWindow() = default;
 void MainStartupWindow::buildControls() {
     buildComputerRing(this);
 
-    lblKestrelinkGame =
-        makeLabel(this, QStringLiteral("Welcome to the Orvane Kestrelink® Connection Game"),
-                  dialogFont(18, true));
+    lblKestrelinkGame = makeLabel(this, tr("Welcome to the Orvane Kestrelink® Connection Game"),
+                                  dialogFont(18, true));
     lblKestrelinkGame->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     placeControl(lblKestrelinkGame, "lblKestrelinkGame", 60, 120, 8415, 795);
 
     Label3 = makeLabel(this,
-                       QStringLiteral("This simple game can be lots of fun and you might find "
-                                      "that it is more frustrating and harder than it first "
-                                      "appears to be."),
+                       tr("This simple game can be lots of fun and you might find "
+                          "that it is more frustrating and harder than it first "
+                          "appears to be."),
                        dialogFont(9.75, true));
     setTextColor(Label3, 0x00000000);
     placeControl(Label3, "Label3", 1020, 1080, 6180, 600);
 
-    Label5 = makeLabel(this, QStringLiteral("Careful ... Don't Have Too Much Fun With It !"),
+    Label5 = makeLabel(this, tr("Careful ... Don't Have Too Much Fun With It !"),
                        dialogFont(13.5, true));
     setTextColor(Label5, 0x00FFFF80);
     placeControl(Label5, "Label5", 840, 1680, 6270, 360);
 
-    Label4 = makeLabel(
-        this,
-        QStringLiteral("The object of the game is to connect all of the PCs together as quickly "
-                       "as possible using the cables provided -- Note that to be connected "
-                       "correctly, each PC must be connected to (2) other PCs so that data can "
-                       "flow to ALL PCs.  Adding more PCs makes the game more difficult.  "
-                       "Setting fewer colors can make the game more difficult as well.  Setting "
-                       "Advanced hides cable connectors during play."),
-        dialogFont(9.75, false));
+    Label4 = makeLabel(this,
+                       tr("The object of the game is to connect all of the PCs together as quickly "
+                          "as possible using the cables provided -- Note that to be connected "
+                          "correctly, each PC must be connected to (2) other PCs so that data can "
+                          "flow to ALL PCs.  Adding more PCs makes the game more difficult.  "
+                          "Setting fewer colors can make the game more difficult as well.  Setting "
+                          "Advanced hides cable connectors during play."),
+                       dialogFont(9.75, false));
     placeControl(Label4, "Label4", 120, 2160, 4155, 2295);
 
     buildSettingsFrame();
 
     cmdVisitOrvane = new WrappedTextButton(
-        QStringLiteral("Visit Orvane' Website for the best in PC to PC Connection and Networking "
-                       "Products ... ") +
-            QLatin1String(kMakerWebsite),
+        tr("Visit Orvane' Website for the best in PC to PC Connection and Networking "
+           "Products ... %1")
+            .arg(QLatin1String(kMakerWebsite)),
         this);
     cmdVisitOrvane->setFont(dialogFont(9.75, true));
-    cmdVisitOrvane->setToolTip(
-        QStringLiteral("Go ahead -- Check out our great PC to PC Connection Products"));
+    cmdVisitOrvane->setToolTip(tr("Go ahead -- Check out our great PC to PC Connection Products"));
     placeControl(cmdVisitOrvane, "cmdVisitOrvane", 4500, 4620, 3975, 1155);
 
-    cmdHelp = new QPushButton(QStringLiteral("Help"), this);
+    cmdHelp = new QPushButton(tr("Help"), this);
     cmdHelp->setFont(dialogFont(8.25, true));
-    cmdHelp->setToolTip(QStringLiteral("More help"));
+    cmdHelp->setToolTip(tr("More help"));
     placeControl(cmdHelp, "cmdHelp", 4500, 5880, 1815, 495);
 
-    cmdExit = new QPushButton(QStringLiteral("Exit"), this);
+    cmdExit = new QPushButton(tr("Exit"), this);
     cmdExit->setFont(dialogFont(8.25, true));
-    cmdExit->setToolTip(QStringLiteral("Exit Kestrelink® Connection Game"));
+    cmdExit->setToolTip(tr("Exit Kestrelink® Connection Game"));
     placeControl(cmdExit, "cmdExit", 6540, 5880, 1935, 495);
 
     // The generator's listings go here; the player never sees them.
@@ -189,19 +184,19 @@ void MainStartupWindow::buildControls() {
 }
 
 void MainStartupWindow::buildSettingsFrame() {
-    Frame1 = new SettingsFrame(QStringLiteral("Select Play or Experience Level"), this);
+    Frame1 = new SettingsFrame(tr("Select Play or Experience Level"), this);
     Frame1->setFont(dialogFont(8.25, true));
     placeControl(Frame1, "Frame1", 4500, 2160, 3975, 2355);
 
-    PlayLevel[0] = new QRadioButton(QStringLiteral("Beginner"), Frame1);
+    PlayLevel[0] = new QRadioButton(tr("Beginner"), Frame1);
     PlayLevel[0]->setFont(dialogFont(9.75, true));
-    PlayLevel[0]->setToolTip(QStringLiteral("Easier games"));
+    PlayLevel[0]->setToolTip(tr("Easier games"));
     PlayLevel[0]->setChecked(true);
     placeControl(PlayLevel[0], "PlayLevel0", 120, 300, 1875, 255);
 
-    PlayLevel[1] = new QRadioButton(QStringLiteral("Advanced"), Frame1);
+    PlayLevel[1] = new QRadioButton(tr("Advanced"), Frame1);
     PlayLevel[1]->setFont(dialogFont(9.75, true));
-    PlayLevel[1]->setToolTip(QStringLiteral("More difficult games"));
+    PlayLevel[1]->setToolTip(tr("More difficult games"));
     placeControl(PlayLevel[1], "PlayLevel1", 2100, 300, 1575, 255);
 
     // The classic dialog face is a little narrower than its sans-serif stand-in; at full width
@@ -209,7 +204,7 @@ void MainStartupWindow::buildSettingsFrame() {
     // line it has no room for. A 4% tighter spacing keeps it to the two lines it was made for.
     QFont label1Font = dialogFont();
     label1Font.setLetterSpacing(QFont::PercentageSpacing, 96);
-    Label1 = makeLabel(Frame1, QStringLiteral("Number of PCs to Connect"), label1Font);
+    Label1 = makeLabel(Frame1, tr("Number of PCs to Connect"), label1Font);
     placeControl(Label1, "Label1", 180, 660, 1095, 435);
 
     auto* scrollStyle = new PagingScrollBarStyle;
@@ -222,7 +217,7 @@ void MainStartupWindow::buildSettingsFrame() {
     txtGamePCs->setMaxLength(2);
     placeControl(txtGamePCs, "txtGamePCs", 3180, 660, 495, 330);
 
-    chkUseRandomColorCount = new WrappingCheckBox(QStringLiteral("Use Random Color Count"), Frame1);
+    chkUseRandomColorCount = new WrappingCheckBox(tr("Use Random Color Count"), Frame1);
     chkUseRandomColorCount->setFont(dialogFont());
     placeControl(chkUseRandomColorCount, "chkUseRandomColorCount", 120, 1140, 1275, 375);
 
@@ -232,9 +227,9 @@ void MainStartupWindow::buildSettingsFrame() {
     txtColorCount = makeCountBox(Frame1);
     placeControl(txtColorCount, "txtColorCount", 3180, 1110, 495, 345);
 
-    cmdPlay = new QPushButton(QStringLiteral("Play Now"), Frame1);
+    cmdPlay = new QPushButton(tr("Play Now"), Frame1);
     cmdPlay->setFont(dialogFont(12, true));
-    cmdPlay->setToolTip(QStringLiteral("Open Game Window and start game"));
+    cmdPlay->setToolTip(tr("Open Game Window and start game"));
     placeControl(cmdPlay, "cmdPlay", 180, 1620, 3615, 615);
 }
 
@@ -268,8 +263,10 @@ void MainStartupWindow::paintEvent(QPaintEvent* event) {
     paintComputerRingCables(painter);
 }
 
+// The program's folder is recorded only for the report's default name; where the player may not
+// write into it, as into the folder of an installed game, the name is offered where they may.
 void MainStartupWindow::Form_Load() {
-    state_.AppPath = QCoreApplication::applicationDirPath().toStdString();
+    state_.AppPath = reportFolder(QCoreApplication::applicationDirPath()).toStdString();
     txtGamePCs_Change();
 }
 
@@ -304,12 +301,12 @@ void MainStartupWindow::Frame1_Click() {
     if (!state_.GameWindowIsOpen)
         return;
     const QString text =
-        QStringLiteral("You must quit the currently running Game Window in order to change the "
-                       "Game Settings\n\nDo you want to close the current Game Window?\n\n"
-                       "Press YES to close the current Game Window\n"
-                       "Press NO to return to current Game Window\n"
-                       "Press Cancel to just quite this dialog box");
-    QMessageBox box(QMessageBox::Warning, kInfoTitle, text,
+        tr("You must quit the currently running Game Window in order to change the "
+           "Game Settings\n\nDo you want to close the current Game Window?\n\n"
+           "Press YES to close the current Game Window\n"
+           "Press NO to return to current Game Window\n"
+           "Press Cancel to just quite this dialog box");
+    QMessageBox box(QMessageBox::Warning, tr("Kestrelink® Connection Game Info"), text,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);

@@ -1,0 +1,48 @@
+// One parser for deciding what the command line asks and for the help text it prints.
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace kestrelink::app {
+
+namespace {
+
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption help;
+    QCommandLineOption version;
+
+    Parser() : help(parser.addHelpOption()), version(parser.addVersionOption()) {
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "CommandLine", "Connect all the PCs into one ring of cables, as fast as you can."));
+        // "-reverse" and the other one-dash options of the toolkit are words, not bundles of
+        // letters: read as bundles, "-reverse" would hold the "-v" of --version.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    }
+};
+
+} // namespace
+
+CommandLineRequest commandLineRequest(const QStringList& arguments) {
+    Parser p;
+    // Unknown options are no error here: whatever parse() reports is ignored, as the rest of
+    // the command line is.
+    (void)p.parser.parse(arguments);
+    if (p.parser.isSet(p.help) || p.parser.isSet(QStringLiteral("help-all")))
+        return CommandLineRequest::Help;
+    if (p.parser.isSet(p.version))
+        return CommandLineRequest::Version;
+    return CommandLineRequest::Play;
+}
+
+QString commandLineAnswer(CommandLineRequest request) {
+    if (request == CommandLineRequest::Version)
+        return QCoreApplication::applicationName() + QLatin1Char(' ') +
+               QCoreApplication::applicationVersion() + QLatin1Char('\n');
+    if (request == CommandLineRequest::Help)
+        return Parser().parser.helpText();
+    return {};
+}
+
+} // namespace kestrelink::app
