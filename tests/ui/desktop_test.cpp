@@ -5,9 +5,11 @@
 #include "app/CommandLine.h"
 #include "app/Translations.h"
 #include "game/GameState.h"
+#include "game/RandomSource.h"
 #include "ui/common/Pictograms.h"
 #include "ui/common/ReportFile.h"
 #include "ui/common/WrappedTextButton.h"
+#include "ui/game/GameWindow.h"
 #include "ui/help/HelpWindow.h"
 #include "ui/startup/MainStartupWindow.h"
 #include "ui/startup/WrappingCheckBox.h"
@@ -232,12 +234,20 @@ private slots:
         MainStartupWindow startup(state);
         testing::FakeStartupSettings settings;
         HelpWindow help(settings);
+        StdRandomSource random(1);
+        GameWindow game(state, settings, random);
+        game.Form_Load();
+        QCOMPARE(startup.findChild<QPushButton*>(QStringLiteral("cmdPlay"))->text(), playNow);
+        QStringList clipped = clippedTexts(startup) + clippedTexts(help) + clippedTexts(game);
+        // The verdicts' messages too, which take the instruction's place in the same label.
+        for (const QString& message : {wrongWiringMessage(), correctWiringMessage()}) {
+            game.lblCongratulations()->setCaption(message);
+            clipped += clippedTexts(game);
+        }
         for (QTranslator* translator : app->findChildren<QTranslator*>()) {
             QCoreApplication::removeTranslator(translator);
             delete translator;
         }
-        QCOMPARE(startup.findChild<QPushButton*>(QStringLiteral("cmdPlay"))->text(), playNow);
-        const QStringList clipped = clippedTexts(startup) + clippedTexts(help);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(" | "))));
     }
 };
