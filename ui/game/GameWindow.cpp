@@ -4,6 +4,7 @@
 
 #include "game/Palette.h"
 #include "report/SettingsReport.h"
+#include "ui/common/DesignPalette.h"
 #include "ui/common/FixedOuterSize.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/ReportFile.h"
@@ -59,6 +60,7 @@ GameWindow::GameWindow(GameState& state, StartupSettings& settings, RandomSource
     setWindowTitle(
         QCoreApplication::translate("GameWindow", "Kestrelink® Connection Game - Playing Window"));
     applyFixedSingleBorder(*this, toPixelSize(definition::kClientWidth, definition::kClientHeight));
+    applyDesignPalette(*this);
     setFont(dialogFont());
     setMouseTracking(true);
     setAcceptDrops(true);

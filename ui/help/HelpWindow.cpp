@@ -4,6 +4,7 @@
 
 #include "game/Color.h"
 #include "ui/common/ComputerPicture.h"
+#include "ui/common/DesignPalette.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/StartupSettings.h"
 #include "ui/common/Twips.h"
@@ -44,6 +45,7 @@ HelpWindow::HelpWindow(const StartupSettings& startup, QWidget* parent) : QWidge
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(kCaption);
     applyFixedSingleBorder(*this, toPixelSize(7020, 5580));
+    applyDesignPalette(*this);
     setBackground(this, QPalette::Window, toQColor(kButtonFace));
     setAutoFillBackground(true);
 

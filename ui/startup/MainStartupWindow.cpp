@@ -3,6 +3,7 @@
 #include "ui/startup/MainStartupWindow.h"
 
 #include "game/Color.h"
+#include "ui/common/DesignPalette.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Pictograms.h"
 #include "ui/common/Twips.h"
@@ -110,6 +111,7 @@ MainStartupWindow::MainStartupWindow(GameState& state, RandomSource* injected, Q
     setObjectName(QStringLiteral("MainStartupWindow"));
     setWindowTitle(kCaption);
     applyFixedSingleBorder(*this, toPixelSize(8535, 6450));
+    applyDesignPalette(*this);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, toQColor(kButtonFace));
     setPalette(palette);
