@@ -1,6 +1,7 @@
 // Builds the game window's defined controls, each in its place in twips.
 #include "ui/game/GameWindowDefinition.h"
 
+#include "ui/common/Accessibility.h"
 #include "ui/common/CaptionLabel.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
@@ -38,10 +39,13 @@ void placeWidget(QWidget& widget, const TwipRect& twips) {
     widget.setGeometry(toPixelRect(twips));
 }
 
-// The time boxes only display: read-only, no edit menu, no paste by the middle button.
-QLineEdit* makeTimeBox(QWidget& parent, const char* name, const TwipRect& at, const QString& tip) {
+// The time boxes only display: read-only, no edit menu, no paste by the middle button. A screen
+// reader names each by the time it shows.
+QLineEdit* makeTimeBox(QWidget& parent, const char* name, const TwipRect& at, const QString& tip,
+                       const QString& spokenName) {
     auto* box = new QLineEdit(QStringLiteral("00:00:00"), &parent);
     box->setObjectName(QLatin1String(name));
+    accessibility::markAsDisplayBox(*box, spokenName);
     box->setFont(dialogFont(8.25, true));
     box->setToolTip(tip);
     box->setReadOnly(true);
@@ -91,6 +95,8 @@ GameWindowControls buildGameWindowDefinition(QWidget& window) {
     c.lblCoverUpCableBackground->setObjectName(QStringLiteral("lblCoverUpCableBackground"));
     c.lblCoverUpCableBackground->setTwipRect(definition::kCableBand);
     c.lblCoverUpCableBackground->setMouseTracking(true);
+    // A band of background with nothing to read; the cables are told by their connectors.
+    accessibility::leaveOut(*c.lblCoverUpCableBackground);
 
     c.lblCongratulations = new CaptionLabel(QStringLiteral("lblCongratulations"), &window);
     c.lblCongratulations->setFont(dialogFont(8.25, true));
@@ -108,8 +114,13 @@ GameWindowControls buildGameWindowDefinition(QWidget& window) {
         face->setTwipRect(definition::kFaceRight);
     for (FaceLabel* face : {c.lblSmile1, c.lblSmile2, c.lblFrown1, c.lblFrown2})
         face->hide();
+    for (FaceLabel* face : {c.lblSmile1, c.lblSmile2})
+        accessibility::markAsPicture(*face, translated("Smiling face"));
+    for (FaceLabel* face : {c.lblFrown1, c.lblFrown2})
+        accessibility::markAsPicture(*face, translated("Frowning face"));
 
     c.cables = new CableLayer(&window);
+    accessibility::leaveOut(*c.cables);
     c.cables->setGeometry(window.rect());
     c.cables->setSegmentCount(static_cast<int>(std::size(kDefinedSegments)));
     for (int i = 0; i < c.cables->segmentCount(); ++i) {
@@ -120,6 +131,7 @@ GameWindowControls buildGameWindowDefinition(QWidget& window) {
     c.frmCommandButtons = new QGroupBox(&window);
     c.frmCommandButtons->setObjectName(QStringLiteral("frmCommandButtons"));
     c.frmCommandButtons->setAttribute(Qt::WA_NoMousePropagation);
+    c.frmCommandButtons->setAccessibleName(translated("Commands"));
     placeWidget(*c.frmCommandButtons, definition::kCommandFrame);
     QGroupBox& frame = *c.frmCommandButtons;
     c.cmdNewGame = makeCommand(frame, "cmdNewGame", translated("New Game"), 120, 975,
@@ -135,14 +147,16 @@ GameWindowControls buildGameWindowDefinition(QWidget& window) {
     c.cmdQuit = makeCommand(frame, "cmdQuit", translated("Quit Game"), 4200, 855,
                             translated("Quit current game and close the Game Window"));
 
-    c.txtCurrentTime =
-        makeTimeBox(window, "txtCurrentTime", definition::kCurrentTime, translated("Current Time"));
-    c.txtStartingTime = makeTimeBox(window, "txtStartingTime", definition::kStartingTime,
-                                    translated("Current game start time"));
-    c.txtEndingTimeTime = makeTimeBox(window, "txtEndingTimeTime", definition::kEndingTime,
-                                      translated("Time game was finished"));
+    c.txtCurrentTime = makeTimeBox(window, "txtCurrentTime", definition::kCurrentTime,
+                                   translated("Current Time"), translated("Current time"));
+    c.txtStartingTime =
+        makeTimeBox(window, "txtStartingTime", definition::kStartingTime,
+                    translated("Current game start time"), translated("Starting time"));
+    c.txtEndingTimeTime =
+        makeTimeBox(window, "txtEndingTimeTime", definition::kEndingTime,
+                    translated("Time game was finished"), translated("Ending time"));
     c.txtElapsedTime = makeTimeBox(window, "txtElapsedTime", definition::kElapsedTime,
-                                   translated("Elapsed game time"));
+                                   translated("Elapsed game time"), translated("Elapsed time"));
 
     c.timerGameClock = makeTimer(window, "timerGameClock", 1000);
     c.timerGameClock->start();
