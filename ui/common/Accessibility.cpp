@@ -22,6 +22,7 @@ struct Mark {
 };
 
 QHash<const QObject*, Mark>& marks() {
+    // Never destroyed: a window may still be going when static objects are.
     static auto* table = new QHash<const QObject*, Mark>;
     return *table;
 }

@@ -1,6 +1,5 @@
-// The horizontal scroll bar that sets a count: the arrow keys step it by one, left and up
-// down, right and down up, as the classic bar does, and it shows when it has the keyboard
-// focus.
+// The horizontal scroll bar that sets a count: Left and Up take one off, Right and Down add
+// one, as on the classic bar, and it shows when it has the keyboard focus.
 #pragma once
 
 #include <QScrollBar>
