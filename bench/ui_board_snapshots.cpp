@@ -1,6 +1,8 @@
-// Writes pictures of the game window in fixed states (seeded deals, clock boxes blanked) so
-// that two builds can be compared pixel for pixel: fresh, covered and lifted, wrong, marked and
-// solved boards at 4 and 16 PCs. Run with QT_QPA_PLATFORM=offscreen and an output folder.
+// Writes pictures of the windows in fixed states (seeded deals, clock boxes blanked) so that two
+// builds can be compared pixel for pixel: the start-up and help windows, and the game window's
+// fresh, covered and lifted, wrong, marked and solved boards at 4 and 16 PCs. Run with
+// QT_QPA_PLATFORM=offscreen and an output folder; --dark first sets a dark desktop palette, as a
+// dark theme would, to show that the windows keep their own colours.
 #include "game/GameState.h"
 #include "game/RandomSource.h"
 #include "ui/common/StartupSettings.h"
@@ -8,10 +10,13 @@
 #include "ui/game/CableConnector.h"
 #include "ui/game/CableLayer.h"
 #include "ui/game/GameWindow.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/startup/MainStartupWindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPixmap>
 #include <cstdio>
 
@@ -66,11 +71,43 @@ bool wireWrongly(ui::GameWindow& window, const GameState& state) {
     return false;
 }
 
+// A dark desktop palette of the usual kind: light text on dark grey.
+QPalette darkDesktopPalette() {
+    QPalette dark(QColor(53, 53, 53));
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Light, QColor(90, 90, 90));
+    dark.setColor(QPalette::Midlight, QColor(70, 70, 70));
+    dark.setColor(QPalette::Dark, QColor(20, 20, 20));
+    dark.setColor(QPalette::Shadow, Qt::black);
+    return dark;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QStringList args = QApplication::arguments();
+    if (args.contains(QStringLiteral("--dark")))
+        QApplication::setPalette(darkDesktopPalette());
+    QString folder = QStringLiteral(".");
+    for (const QString& arg : args.mid(1))
+        if (!arg.startsWith(QStringLiteral("--")))
+            folder = arg;
+    {
+        GameState state;
+        ui::MainStartupWindow startup(state);
+        startup.show();
+        startup.grab().save(QDir(folder).filePath(QStringLiteral("startup.png")));
+        FixedSettings settings;
+        ui::HelpWindow help(settings);
+        help.show();
+        help.grab().save(QDir(folder).filePath(QStringLiteral("help.png")));
+    }
     for (int n : {4, 16}) {
         for (bool advanced : {false, true}) {
             GameState state;

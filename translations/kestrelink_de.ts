@@ -86,6 +86,106 @@
         <source>             Congratulations !!!<byte value="xd"/><byte value="xd"/>You have correctly connected the PCs</source>
         <translation>             Glückwunsch !!!<byte value="xd"/><byte value="xd"/>Sie haben die PCs richtig verbunden</translation>
     </message>
+    <message>
+        <source>Smiling face</source>
+        <translation>Lächelndes Gesicht</translation>
+    </message>
+    <message>
+        <source>Frowning face</source>
+        <translation>Trauriges Gesicht</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>Current time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Starting time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>Ending time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Spielzeit</translation>
+    </message>
+    <message>
+        <source>LightBlue</source>
+        <translation>Hellblau</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Braun</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>LightViolet</source>
+        <translation>Hellviolett</translation>
+    </message>
+    <message>
+        <source>PC %1</source>
+        <translation>PC %1</translation>
+    </message>
+    <message>
+        <source>PC %1, connector %2</source>
+        <translation>PC %1, Anschluss %2</translation>
+    </message>
+    <message>
+        <source>Cable connector %1</source>
+        <translation>Kabelstecker %1</translation>
+    </message>
+    <message>
+        <source>%1, free</source>
+        <translation>%1, frei</translation>
+    </message>
+    <message>
+        <source>%1, holds cable connector %2</source>
+        <translation>%1, hält Kabelstecker %2</translation>
+    </message>
+    <message>
+        <source>Cable %1, %2, plugged into PC %3, connector %4</source>
+        <translation>Kabel %1, %2, steckt in PC %3, Anschluss %4</translation>
+    </message>
+    <message>
+        <source>Cable %1, covered, at home</source>
+        <translation>Kabel %1, verdeckt, am Ausgangsplatz</translation>
+    </message>
+    <message>
+        <source>Cable %1, %2, at home</source>
+        <translation>Kabel %1, %2, am Ausgangsplatz</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -259,6 +359,32 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Impressum</translation>
+    </message>
+    <message>
+        <source>Two PCs joined by arrows</source>
+        <translation>Zwei PCs, durch Pfeile verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>MainStartupWindow</name>
+    <message>
+        <source>Number of PCs to Connect</source>
+        <translation>Anzahl der PCs</translation>
+    </message>
+    <message>
+        <source>Number of Colors to use</source>
+        <translation>Anzahl der Farben</translation>
+    </message>
+</context>
+<context>
     <name>ReportFile</name>
     <message>
         <source>Kestrelink Game Settings Dump</source>
@@ -359,6 +485,38 @@ Andernfalls drücken Sie Abbrechen</translation>
     <message>
         <source>a special file</source>
         <translation>eine Spezialdatei</translation>
+    </message>
+    <message>
+        <source>The system reports: %1.</source>
+        <translation>Das System meldet: %1.</translation>
+    </message>
+    <message>
+        <source>The name contains %1 (shown as %2), perhaps pasted with it. A file name cannot hold line breaks, tabs or other control characters, so nothing was written. Please type the name on one line.</source>
+        <translation>Der Name enthält %1 (angezeigt als %2), vielleicht mit eingefügt. Ein Dateiname darf keine Zeilenumbrüche, Tabulatoren oder anderen Steuerzeichen enthalten, daher wurde nichts geschrieben. Bitte geben Sie den Namen in einer Zeile ein.</translation>
+    </message>
+    <message>
+        <source>This name is a link to %1</source>
+        <translation>Dieser Name ist eine Verknüpfung auf %1</translation>
+    </message>
+    <message>
+        <source>This name is %1</source>
+        <translation>Dieser Name ist %1</translation>
+    </message>
+    <message>
+        <source>%1, not an ordinary file. The report is written only to ordinary files, so it was left untouched.</source>
+        <translation>%1, keine gewöhnliche Datei. Der Bericht wird nur in gewöhnliche Dateien geschrieben, daher blieb sie unberührt.</translation>
+    </message>
+    <message>
+        <source>The game settings could not be written to &quot;%1&quot;.
+
+%2</source>
+        <translation>Die Spieleinstellungen konnten nicht nach „%1“ geschrieben werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The file is read-only, or you may not change it, so it was left as it was.</source>
+        <translation>Die Datei ist schreibgeschützt, oder Sie dürfen sie nicht ändern; sie blieb, wie sie war.</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,8 @@ class CaptionLabel : public QLabel {
     Q_OBJECT
 public:
     explicit CaptionLabel(const QString& name, QWidget* parent);
-    // The caption as it was set, carriage returns included.
+    // The caption as it was set, carriage returns included; a screen reader reads it without
+    // the padding.
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
 

@@ -1,10 +1,8 @@
 // The dialog font in a face Linux has, and board colours as QColors.
 #include "ui/common/Fonts.h"
 
+#include "ui/common/DesignPalette.h"
 #include "ui/common/Twips.h"
-
-#include <QApplication>
-#include <QPalette>
 
 namespace kestrelink::ui {
 
@@ -20,10 +18,11 @@ QFont dialogFont(double points, bool bold) {
 }
 
 QColor toQColor(Color color) {
+    // The system colours are those of the design palette, not of the desktop's theme.
     if (color == kButtonFace)
-        return QApplication::palette().color(QPalette::Button);
+        return designPalette().color(QPalette::Button);
     if (color == kMenuBar)
-        return QApplication::palette().color(QPalette::Window);
+        return designPalette().color(QPalette::Window);
     return {redOf(color), greenOf(color), blueOf(color)};
 }
 

@@ -93,7 +93,8 @@ QString reasonFor(int error) {
     for (const Reason& reason : kReasons)
         if (reason.error == error)
             return translated(reason.text);
-    return translated("The system reports: %1.").arg(QString::fromLocal8Bit(strerror(error)));
+    return QCoreApplication::translate("ReportFile", "The system reports: %1.")
+        .arg(QString::fromLocal8Bit(strerror(error)));
 }
 
 // Whether `path` lies on a file system of the kernel's settings and state rather than storage
@@ -145,9 +146,11 @@ std::optional<QString> forbiddenCharacterReason(const QString& name) {
     if (found == name.end())
         return std::nullopt;
     const Mark mark = markOf(found->unicode());
-    return translated("The name contains %1 (shown as %2), perhaps pasted with it. A file name "
-                      "cannot hold line breaks, tabs or other control characters, so nothing was "
-                      "written. Please type the name on one line.")
+    return QCoreApplication::translate(
+               "ReportFile",
+               "The name contains %1 (shown as %2), perhaps pasted with it. A file name "
+               "cannot hold line breaks, tabs or other control characters, so nothing was "
+               "written. Please type the name on one line.")
         .arg(translated(mark.what), QChar(mark.shown));
 }
 
@@ -158,10 +161,15 @@ QString notAFileReason(const struct stat& status, bool throughLink) {
                        : S_ISSOCK(status.st_mode)
                            ? QT_TRANSLATE_NOOP("ReportFile", "a socket")
                            : QT_TRANSLATE_NOOP("ReportFile", "a special file");
-    const QString what = throughLink ? translated("This name is a link to %1").arg(translated(kind))
-                                     : translated("This name is %1").arg(translated(kind));
-    return translated("%1, not an ordinary file. The report is written only to ordinary files, so "
-                      "it was left untouched.")
+    const QString what =
+        throughLink
+            ? QCoreApplication::translate("ReportFile", "This name is a link to %1")
+                  .arg(translated(kind))
+            : QCoreApplication::translate("ReportFile", "This name is %1").arg(translated(kind));
+    return QCoreApplication::translate(
+               "ReportFile",
+               "%1, not an ordinary file. The report is written only to ordinary files, so "
+               "it was left untouched.")
         .arg(what);
 }
 
@@ -263,7 +271,8 @@ int writeInPlace(const QString& target, const struct stat& expected, const std::
 }
 
 QString failureMessage(const QString& shownName, const QString& reason) {
-    return translated("The game settings could not be written to \"%1\".\n\n%2")
+    return QCoreApplication::translate("ReportFile",
+                                       "The game settings could not be written to \"%1\".\n\n%2")
         .arg(shownName, reason);
 }
 
@@ -316,9 +325,11 @@ std::optional<QString> writeReportFile(const QString& fileName, const std::strin
         return reasonFor(kSystemArea);
     // The superuser may replace a read-only file; anyone else leaves it alone.
     if (exists && ::faccessat(AT_FDCWD, namePath.constData(), W_OK, AT_EACCESS) != 0)
-        return errno == EACCES ? translated("The file is read-only, or you may not change it, so "
-                                            "it was left as it was.")
-                               : reasonFor(errno);
+        return errno == EACCES
+                   ? QCoreApplication::translate(
+                         "ReportFile", "The file is read-only, or you may not change it, so "
+                                       "it was left as it was.")
+                   : reasonFor(errno);
 
     int error = replaceThroughTemporary(target, exists ? &status : nullptr, text);
     // The folder takes no new file, but the file itself may be written: write it in place.

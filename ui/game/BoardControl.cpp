@@ -5,7 +5,6 @@
 #include "ui/common/Twips.h"
 
 #include <QPainter>
-#include <QStyleOptionFrame>
 
 namespace kestrelink::ui {
 
@@ -50,25 +49,23 @@ void BoardControl::paintEvent(QPaintEvent*) {
     QRectF inside = area;
     if (border_ == Border::Sunken) {
         // The classic two-pixel sunken edge of a picture box, the same whether the control
-        // takes input or not.
+        // takes input or not. Each line is a one-pixel rectangle: a line drawn through whole
+        // coordinates would miss the edge pixels on a scaled screen and leave a stripe of the
+        // background colour outside the edge.
         const QColor shadow = palette().color(QPalette::Active, QPalette::Shadow);
         const QColor dark = palette().color(QPalette::Active, QPalette::Dark);
         const QColor light = palette().color(QPalette::Active, QPalette::Light);
         const QColor midlight = palette().color(QPalette::Active, QPalette::Midlight);
-        const int r = area.right();
-        const int b = area.bottom();
-        painter.setPen(dark);
-        painter.drawLine(0, 0, r - 1, 0);
-        painter.drawLine(0, 0, 0, b - 1);
-        painter.setPen(shadow);
-        painter.drawLine(1, 1, r - 2, 1);
-        painter.drawLine(1, 1, 1, b - 2);
-        painter.setPen(light);
-        painter.drawLine(0, b, r, b);
-        painter.drawLine(r, 0, r, b);
-        painter.setPen(midlight);
-        painter.drawLine(1, b - 1, r - 1, b - 1);
-        painter.drawLine(r - 1, 1, r - 1, b - 1);
+        const int w = area.width();
+        const int h = area.height();
+        painter.fillRect(QRect(0, 0, w - 1, 1), dark);
+        painter.fillRect(QRect(0, 0, 1, h - 1), dark);
+        painter.fillRect(QRect(1, 1, w - 3, 1), shadow);
+        painter.fillRect(QRect(1, 1, 1, h - 3), shadow);
+        painter.fillRect(QRect(0, h - 1, w, 1), light);
+        painter.fillRect(QRect(w - 1, 0, 1, h), light);
+        painter.fillRect(QRect(1, h - 2, w - 2, 1), midlight);
+        painter.fillRect(QRect(w - 2, 1, 1, h - 2), midlight);
         inside = QRectF(area).adjusted(2, 2, -2, -2);
     }
     paintContent(painter, inside);

@@ -1,12 +1,15 @@
 // Creating, placing and showing the board's controls.
 #include "ui/game/BoardView.h"
 
+#include "game/Palette.h"
+#include "ui/common/Accessibility.h"
 #include "ui/game/BoardControl.h"
 #include "ui/game/CableConnector.h"
 #include "ui/game/CableLayer.h"
 #include "ui/game/DropArea.h"
 #include "ui/game/PictogramControl.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace kestrelink::ui {
@@ -20,6 +23,66 @@ std::size_t at(int index) {
 // The colour every connector of the window definition has until a puzzle paints it.
 constexpr Color kDefinedConnectorColor = 0x00FFFF00;
 
+// What a screen reader says about the board. PCs, connectors and cables are numbered from 1,
+// as the game report numbers them; a PC's connectors are its connectors 1 and 2.
+// The palette's names as the core gives them, marked here for the catalogues.
+[[maybe_unused]] constexpr const char* kColorNames[] = {
+    QT_TRANSLATE_NOOP("GameWindow", "LightBlue"), QT_TRANSLATE_NOOP("GameWindow", "Blue"),
+    QT_TRANSLATE_NOOP("GameWindow", "Green"),     QT_TRANSLATE_NOOP("GameWindow", "Yellow"),
+    QT_TRANSLATE_NOOP("GameWindow", "Violet"),    QT_TRANSLATE_NOOP("GameWindow", "Pink"),
+    QT_TRANSLATE_NOOP("GameWindow", "White"),     QT_TRANSLATE_NOOP("GameWindow", "Brown"),
+    QT_TRANSLATE_NOOP("GameWindow", "Black"),     QT_TRANSLATE_NOOP("GameWindow", "LightViolet"),
+};
+
+QString colorText(Color color) {
+    if (const auto name = colorName(color))
+        return QCoreApplication::translate("GameWindow", std::string(*name).c_str());
+    return QStringLiteral("#%1%2%3")
+        .arg(redOf(color), 2, 16, QLatin1Char('0'))
+        .arg(greenOf(color), 2, 16, QLatin1Char('0'))
+        .arg(blueOf(color), 2, 16, QLatin1Char('0'));
+}
+
+QString pcName(int p) {
+    return QCoreApplication::translate("GameWindow", "PC %1").arg(p + 1);
+}
+
+QString pcConnectorName(int c) {
+    return QCoreApplication::translate("GameWindow", "PC %1, connector %2")
+        .arg(c / 2 + 1)
+        .arg(c % 2 + 1);
+}
+
+QString cableConnectorName(int j) {
+    return QCoreApplication::translate("GameWindow", "Cable connector %1").arg(j + 1);
+}
+
+QString pcConnectorDescription(Color color, int plug) {
+    if (plug == kNone)
+        return QCoreApplication::translate("GameWindow", "%1, free").arg(colorText(color));
+    return QCoreApplication::translate("GameWindow", "%1, holds cable connector %2")
+        .arg(colorText(color))
+        .arg(plug + 1);
+}
+
+// `pcConnector` is the PC connector it is plugged into, or kNone at home.
+QString cableConnectorDescription(int j, Color color, int pcConnector, bool covered) {
+    const int cable = j / 2 + 1;
+    if (pcConnector != kNone)
+        return QCoreApplication::translate("GameWindow",
+                                           "Cable %1, %2, plugged into PC %3, connector %4")
+            .arg(cable)
+            .arg(colorText(color))
+            .arg(pcConnector / 2 + 1)
+            .arg(pcConnector % 2 + 1);
+    // A covered connector's colour is hidden from every player alike.
+    if (covered)
+        return QCoreApplication::translate("GameWindow", "Cable %1, covered, at home").arg(cable);
+    return QCoreApplication::translate("GameWindow", "Cable %1, %2, at home")
+        .arg(cable)
+        .arg(colorText(color));
+}
+
 } // namespace
 
 BoardView::BoardView(QWidget& window, CableLayer& cables, quint64 windowToken)
@@ -32,12 +95,15 @@ void BoardView::addControls(int connectorCount, int pcCount) {
         connector->setBackColor(kDefinedConnectorColor);
         connector->hide();
         connect(connector, &CableConnector::clicked, this, &BoardView::cableConnectorClicked);
+        accessibility::markAsPicture(*connector, cableConnectorName(j));
         cableConnectors_.push_back(connector);
 
         auto* coverUp = new BoardControl(j, BoardControl::Border::Sunken, &window_);
         coverUp->setObjectName(QStringLiteral("CableCoverUp%1").arg(j));
         coverUp->setPassesInputThrough(true);
         coverUp->hide();
+        // What a cover-up hides is said by its cable connector.
+        accessibility::leaveOut(*coverUp);
         coverUps_.push_back(coverUp);
 
         auto* pcConnector = new BoardControl(j, BoardControl::Border::Sunken, &window_);
@@ -45,17 +111,21 @@ void BoardView::addControls(int connectorCount, int pcCount) {
         pcConnector->setBackColor(kDefinedConnectorColor);
         pcConnector->setPassesInputThrough(true);
         pcConnector->hide();
+        accessibility::markAsPicture(*pcConnector, pcConnectorName(j));
         pcConnectors_.push_back(pcConnector);
 
         auto* area = new DropArea(j, windowToken_, &window_);
         area->hide();
         connect(area, &DropArea::dragOver, this, &BoardView::dragOverArea);
         connect(area, &DropArea::dropped, this, &BoardView::droppedOnArea);
+        // The area is where its PC connector takes a plug; the connector speaks for both.
+        accessibility::leaveOut(*area);
         dropAreas_.push_back(area);
     }
     for (int p = createdPcCount(); p < pcCount; ++p) {
         auto* pc = new PcPicture(p, &window_);
         pc->hide();
+        accessibility::markAsPicture(*pc, pcName(p));
         pcs_.push_back(pc);
     }
     if (cables_.segmentCount() < 3 * pcCount)
@@ -100,6 +170,7 @@ void BoardView::render(const GameState& state) {
             dropAreas_[i]->setBackColor(look.highlightedAreas[i] ? kRed : kButtonFace);
         coverUps_[i]->setVisible(look.coverUpsShown);
     }
+    describeConnectors(state, connectors);
     const int segments =
         std::min(static_cast<int>(board.cableSegments.size()), cables_.segmentCount());
     for (int s = 0; s < segments; ++s) {
@@ -107,6 +178,26 @@ void BoardView::render(const GameState& state) {
         if (at(s) < look.segmentColors.size())
             cables_.setColor(s, look.segmentColors[at(s)]);
         cables_.setSegmentVisible(s, true);
+    }
+}
+
+void BoardView::describeConnectors(const GameState& state, int connectors) {
+    const Puzzle& puzzle = state.puzzle;
+    std::vector<int> pcConnectorOf(at(connectors), kNone);
+    for (int c = 0; c < connectors; ++c) {
+        const int plug = state.board.PcConnectorPlug[at(c)][0];
+        if (plug >= 0 && plug < connectors)
+            pcConnectorOf[at(plug)] = c;
+    }
+    for (int c = 0; c < connectors && at(c) < puzzle.pcConnectorColors.size(); ++c) {
+        const auto i = at(c);
+        accessibility::setDescription(
+            *pcConnectors_[i],
+            pcConnectorDescription(puzzle.pcConnectorColors[i], state.board.PcConnectorPlug[i][0]));
+        accessibility::setDescription(*cableConnectors_[i],
+                                      cableConnectorDescription(c, puzzle.cableConnectorColors[i],
+                                                                pcConnectorOf[i],
+                                                                state.look.coverUpsShown));
     }
 }
 

@@ -29,7 +29,8 @@ public:
     // that size where the layout says.
     void extend(const BoardLayout& layout);
 
-    // Shows the board of `state`: connector places and colours, highlights, cover-ups, cables.
+    // Shows the board of `state`: connector places and colours, highlights, cover-ups, cables,
+    // and what a screen reader says of each connector.
     void render(const GameState& state);
     // Restart takes the cable connectors off the board while the window repaints.
     void setCableConnectorsVisible(bool visible);
@@ -51,6 +52,9 @@ signals:
 
 private:
     void addControls(int connectorCount, int pcCount);
+    // Tells a screen reader each connector's colour and what it is plugged into, as the board
+    // has it now.
+    void describeConnectors(const GameState& state, int connectors);
 
     QWidget& window_;
     CableLayer& cables_;

@@ -4,6 +4,8 @@
 
 #include "game/Palette.h"
 #include "report/SettingsReport.h"
+#include "ui/common/Accessibility.h"
+#include "ui/common/DesignPalette.h"
 #include "ui/common/FixedOuterSize.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/ReportFile.h"
@@ -55,10 +57,12 @@ GameWindow::GameWindow(GameState& state, StartupSettings& settings, RandomSource
                        TimeSource& time, QWidget* parent)
     : QWidget(parent), state_(state), settings_(settings), random_(random), time_(time),
       board_(state, time), token_(nextWindowToken()) {
+    accessibility::markAsWindow(*this);
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(
         QCoreApplication::translate("GameWindow", "Kestrelink® Connection Game - Playing Window"));
     applyFixedSingleBorder(*this, toPixelSize(definition::kClientWidth, definition::kClientHeight));
+    applyDesignPalette(*this);
     setFont(dialogFont());
     setMouseTracking(true);
     setAcceptDrops(true);
@@ -172,10 +176,15 @@ void GameWindow::showVerdict() {
     controls_.lblSmile2->setVisible(correct);
     controls_.lblFrown1->setVisible(wrong);
     controls_.lblFrown2->setVisible(wrong);
-    controls_.lblCongratulations->setCaption(correct ? correctWiringMessage()
-                                             : wrong ? wrongWiringMessage()
-                                                     : instructionMessage());
+    const QString message = correct ? correctWiringMessage()
+                            : wrong ? wrongWiringMessage()
+                                    : instructionMessage();
+    const bool arrives = message != controls_.lblCongratulations->caption();
+    controls_.lblCongratulations->setCaption(message);
     render();
+    // A verdict is news to a player who cannot see the faces.
+    if (arrives && (correct || wrong))
+        accessibility::announce(*controls_.lblCongratulations);
 }
 
 void GameWindow::GetColorText(const Color& theColor, std::string& colorText) const {

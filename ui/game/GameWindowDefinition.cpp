@@ -1,6 +1,7 @@
 // Builds the game window's defined controls, each in its place in twips.
 #include "ui/game/GameWindowDefinition.h"
 
+#include "ui/common/Accessibility.h"
 #include "ui/common/CaptionLabel.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
@@ -37,10 +38,13 @@ void placeWidget(QWidget& widget, const TwipRect& twips) {
     widget.setGeometry(toPixelRect(twips));
 }
 
-// The time boxes only display: read-only, no edit menu, no paste by the middle button.
-QLineEdit* makeTimeBox(QWidget& parent, const char* name, const TwipRect& at, const char* tip) {
+// The time boxes only display: read-only, no edit menu, no paste by the middle button. A screen
+// reader names each by the time it shows.
+QLineEdit* makeTimeBox(QWidget& parent, const char* name, const TwipRect& at, const char* tip,
+                       const QString& spokenName) {
     auto* box = new QLineEdit(QStringLiteral("00:00:00"), &parent);
     box->setObjectName(QLatin1String(name));
+    accessibility::markAsDisplayBox(*box, spokenName);
     box->setFont(dialogFont(8.25, true));
     box->setToolTip(translated(tip));
     box->setReadOnly(true);
@@ -93,6 +97,8 @@ GameWindowControls buildGameWindowDefinition(QWidget& window) {
     c.lblCoverUpCableBackground->setObjectName(QStringLiteral("lblCoverUpCableBackground"));
     c.lblCoverUpCableBackground->setTwipRect(definition::kCableBand);
     c.lblCoverUpCableBackground->setMouseTracking(true);
+    // A band of background with nothing to read; the cables are told by their connectors.
+    accessibility::leaveOut(*c.lblCoverUpCableBackground);
 
     c.lblCongratulations = new CaptionLabel(QStringLiteral("lblCongratulations"), &window);
     c.lblCongratulations->setFont(dialogFont(8.25, true));
@@ -110,8 +116,15 @@ GameWindowControls buildGameWindowDefinition(QWidget& window) {
         face->setTwipRect(definition::kFaceRight);
     for (FaceLabel* face : {c.lblSmile1, c.lblSmile2, c.lblFrown1, c.lblFrown2})
         face->hide();
+    for (FaceLabel* face : {c.lblSmile1, c.lblSmile2})
+        accessibility::markAsPicture(*face,
+                                     QCoreApplication::translate("GameWindow", "Smiling face"));
+    for (FaceLabel* face : {c.lblFrown1, c.lblFrown2})
+        accessibility::markAsPicture(*face,
+                                     QCoreApplication::translate("GameWindow", "Frowning face"));
 
     c.cables = new CableLayer(&window);
+    accessibility::leaveOut(*c.cables);
     c.cables->setGeometry(window.rect());
     c.cables->setSegmentCount(static_cast<int>(std::size(kDefinedSegments)));
     for (int i = 0; i < c.cables->segmentCount(); ++i) {
@@ -122,6 +135,7 @@ GameWindowControls buildGameWindowDefinition(QWidget& window) {
     c.frmCommandButtons = new QGroupBox(&window);
     c.frmCommandButtons->setObjectName(QStringLiteral("frmCommandButtons"));
     c.frmCommandButtons->setAttribute(Qt::WA_NoMousePropagation);
+    c.frmCommandButtons->setAccessibleName(QCoreApplication::translate("GameWindow", "Commands"));
     placeWidget(*c.frmCommandButtons, definition::kCommandFrame);
     QGroupBox& frame = *c.frmCommandButtons;
     c.cmdNewGame =
@@ -140,13 +154,17 @@ GameWindowControls buildGameWindowDefinition(QWidget& window) {
                     QT_TRANSLATE_NOOP("GameWindow", "Quit current game and close the Game Window"));
 
     c.txtCurrentTime = makeTimeBox(window, "txtCurrentTime", definition::kCurrentTime,
-                                   QT_TRANSLATE_NOOP("GameWindow", "Current Time"));
+                                   QT_TRANSLATE_NOOP("GameWindow", "Current Time"),
+                                   QCoreApplication::translate("GameWindow", "Current time"));
     c.txtStartingTime = makeTimeBox(window, "txtStartingTime", definition::kStartingTime,
-                                    QT_TRANSLATE_NOOP("GameWindow", "Current game start time"));
+                                    QT_TRANSLATE_NOOP("GameWindow", "Current game start time"),
+                                    QCoreApplication::translate("GameWindow", "Starting time"));
     c.txtEndingTimeTime = makeTimeBox(window, "txtEndingTimeTime", definition::kEndingTime,
-                                      QT_TRANSLATE_NOOP("GameWindow", "Time game was finished"));
+                                      QT_TRANSLATE_NOOP("GameWindow", "Time game was finished"),
+                                      QCoreApplication::translate("GameWindow", "Ending time"));
     c.txtElapsedTime = makeTimeBox(window, "txtElapsedTime", definition::kElapsedTime,
-                                   QT_TRANSLATE_NOOP("GameWindow", "Elapsed game time"));
+                                   QT_TRANSLATE_NOOP("GameWindow", "Elapsed game time"),
+                                   QCoreApplication::translate("GameWindow", "Elapsed time"));
 
     c.timerGameClock = makeTimer(window, "timerGameClock", 1000);
     c.timerGameClock->start();

@@ -3,8 +3,11 @@
 #include "ui/help/HelpWindow.h"
 
 #include "game/Color.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/ComputerPicture.h"
+#include "ui/common/DesignPalette.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/ReturnPressesButtons.h"
 #include "ui/common/StartupSettings.h"
 #include "ui/common/Twips.h"
 #include "ui/common/Website.h"
@@ -14,13 +17,16 @@
 #include "ui/help/DisplayTextBox.h"
 #include "ui/help/HelpText.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QUrl>
 
 namespace kestrelink::ui {
@@ -36,17 +42,33 @@ void setBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colo
     widget->setPalette(palette);
 }
 
+// A text box and its scroll bars share one name.
+void nameTextBox(DisplayTextBox* box, const QString& name) {
+    box->setAccessibleName(name);
+    box->verticalScrollBar()->setAccessibleName(name);
+    box->horizontalScrollBar()->setAccessibleName(name);
+}
+
 } // namespace
 
 HelpWindow::HelpWindow(const StartupSettings& startup, QWidget* parent) : QWidget(parent) {
+    accessibility::markAsWindow(*this);
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(tr("Kestrelink® Connection Game Help -- How To Play"));
     applyFixedSingleBorder(*this, toPixelSize(7020, 5580));
+    applyDesignPalette(*this);
     setBackground(this, QPalette::Window, toQColor(kButtonFace));
     setAutoFillBackground(true);
 
     buildControls();
+    nameTextBox(Text2, QCoreApplication::translate("HelpWindow", "Help text"));
+    nameTextBox(Text3, QCoreApplication::translate("HelpWindow", "Credits"));
+    accessibility::markAsPicture(
+        *frmForm3PC, QCoreApplication::translate("HelpWindow", "Two PCs joined by arrows"));
     setTabOrderAndFocus();
+    letReturnPressButtons(*this);
+    for (QPushButton* button : {static_cast<QPushButton*>(cmdVisitOrvane), cmdClose})
+        button->installEventFilter(this);
     Form_Load(startup);
 }
 
@@ -122,14 +144,54 @@ void HelpWindow::setTabOrderAndFocus() {
 }
 
 // The text boxes only display: whichever receives the focus hands it straight on to the website
-// button, so the player can never type into them.
+// button, so the player can never type into them. The keys that read the help text reach it
+// from wherever the focus is.
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn &&
         (watched == Text1 || watched == Text2 || watched == Text3)) {
         cmdVisitOrvane->setFocus(Qt::OtherFocusReason);
         return true;
     }
+    if (event->type() == QEvent::KeyPress && readingKey(static_cast<QKeyEvent*>(event)))
+        return true;
     return QWidget::eventFilter(watched, event);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (!readingKey(event))
+        QWidget::keyPressEvent(event);
+}
+
+// Page Up and Down turn the help text's pages and the arrow keys its lines (Left and Right
+// have nothing to scroll sideways and leave the focus where it is); Escape closes the window.
+bool HelpWindow::readingKey(QKeyEvent* event) {
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    QScrollBar* bar = Text2->verticalScrollBar();
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+        break;
+    case Qt::Key_PageDown:
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        break;
+    case Qt::Key_Up:
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Down:
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        break;
+    case Qt::Key_Escape:
+        close();
+        break;
+    default:
+        return false;
+    }
+    event->accept();
+    return true;
 }
 
 QPoint HelpWindow::placeBeside(const QPoint& startupTopLeft) {

@@ -6,6 +6,7 @@
 #include <array>
 
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -29,11 +30,14 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();
     void buildPicture();
     void setTabOrderAndFocus();
+    // Handles a key that scrolls the help text or closes the window; false for any other.
+    bool readingKey(QKeyEvent* event);
 
     void Form_Load(const StartupSettings& startup);
     void cmdClose_Click();

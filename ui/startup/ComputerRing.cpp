@@ -2,6 +2,7 @@
 #include "ui/startup/ComputerRing.h"
 
 #include "game/Color.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/ComputerPicture.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
@@ -68,6 +69,7 @@ void makeSquare(QWidget* parent, const QString& name, const Square& square) {
     palette.setColor(QPalette::Window, toQColor(square.color));
     box->setPalette(palette);
     box->setAutoFillBackground(true);
+    accessibility::leaveOut(*box);
 }
 
 } // namespace
@@ -79,6 +81,8 @@ void buildComputerRing(QWidget* window) {
         frame->setObjectName(QStringLiteral("frmForm3PC%1").arg(i));
         frame->setGeometry(toPixelRect(layout.frame));
         frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        // The ring only illustrates what the rules beside it say; a screen reader skips it.
+        accessibility::leaveOut(*frame);
 
         auto* picture = new ComputerPicture(frame);
         picture->setObjectName(QStringLiteral("form3PC%1").arg(i));

@@ -3,14 +3,18 @@
 #include "ui/startup/MainStartupWindow.h"
 
 #include "game/Color.h"
+#include "ui/common/Accessibility.h"
+#include "ui/common/DesignPalette.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Pictograms.h"
 #include "ui/common/ReportFile.h"
+#include "ui/common/ReturnPressesButtons.h"
 #include "ui/common/Twips.h"
 #include "ui/common/Website.h"
 #include "ui/common/WindowFrame.h"
 #include "ui/common/WrappedTextButton.h"
 #include "ui/startup/ComputerRing.h"
+#include "ui/startup/CountScrollBar.h"
 #include "ui/startup/GameWindowHost.h"
 #include "ui/startup/SettingsFrame.h"
 #include "ui/startup/WrappingCheckBox.h"
@@ -68,7 +72,7 @@ void setTextColor(QWidget* widget, Color color) {
 
 QScrollBar* makeCountScrollBar(QWidget* parent, QStyle* style, int minimum, int maximum,
                                int largeStep) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    auto* bar = new CountScrollBar(parent);
     bar->setStyle(style);
     bar->setRange(minimum, maximum);
     bar->setSingleStep(1);
@@ -105,17 +109,21 @@ MainStartupWindow::MainStartupWindow(GameState& state, RandomSource* injected, Q
     : QWidget(parent), state_(state), ownRandom_(injected ? nullptr : makeRandomSource()),
       random_(injected ? *injected : *ownRandom_),
       gameHost_(std::make_unique<GameWindowHost>(state, *this, helpOpener_, this)) {
+    accessibility::markAsWindow(*this);
     setObjectName(QStringLiteral("MainStartupWindow"));
     setWindowTitle(tr("Kestrelink® Connection Game"));
     applyFixedSingleBorder(*this, toPixelSize(8535, 6450));
+    applyDesignPalette(*this);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, toQColor(kButtonFace));
     setPalette(palette);
     setAutoFillBackground(true);
 
     buildControls();
+    nameControlsForScreenReaders();
     setTabOrderAndFocus();
     connectHandlers();
+    letReturnPressButtons(*this);
     ui::centreOnScreen(*this);
     Form_Load();
 }
@@ -231,6 +239,22 @@ void MainStartupWindow::buildSettingsFrame() {
     cmdPlay->setFont(dialogFont(12, true));
     cmdPlay->setToolTip(tr("Open Game Window and start game"));
     placeControl(cmdPlay, "cmdPlay", 180, 1620, 3615, 615);
+}
+
+// The counts are named by the texts that say what they count: the PCs by the label beside
+// them, the colours (whose bar has no label) by the words the help text uses for them.
+void MainStartupWindow::nameControlsForScreenReaders() {
+    const QString pcs =
+        QCoreApplication::translate("MainStartupWindow", "Number of PCs to Connect");
+    HScroll1->setAccessibleName(pcs);
+    accessibility::markAsDisplayBox(*txtGamePCs, pcs);
+    const QString colors =
+        QCoreApplication::translate("MainStartupWindow", "Number of Colors to use");
+    HScroll2->setAccessibleName(colors);
+    accessibility::markAsDisplayBox(*txtColorCount, colors);
+    // Hidden for good: they only keep the generator's listings.
+    accessibility::leaveOut(*lstDebug);
+    accessibility::leaveOut(*lstDebug1);
 }
 
 void MainStartupWindow::setTabOrderAndFocus() {

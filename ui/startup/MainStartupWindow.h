@@ -54,6 +54,7 @@ private:
 
     void buildControls();
     void buildSettingsFrame();
+    void nameControlsForScreenReaders();
     void setTabOrderAndFocus();
     void connectHandlers();
 

@@ -1,0 +1,156 @@
+// Prints what a screen reader is told about each window: the accessible tree of the start-up
+// window, the help window, a game window at 4 PCs, a message box and the report's input box,
+// with every node's role, name, description, value and states, and counts the nodes and the
+// unnamed interactive ones. Run with QT_QPA_PLATFORM=offscreen.
+#include "game/GameState.h"
+#include "game/RandomSource.h"
+#include "ui/common/StartupSettings.h"
+#include "ui/game/GameWindow.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/startup/MainStartupWindow.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QMetaEnum>
+#include <cstdio>
+
+using namespace kestrelink;
+
+namespace {
+
+class FixedSettings : public ui::StartupSettings {
+public:
+    bool advancedLevel() const override { return false; }
+    QString colorCountText() const override { return QStringLiteral("5"); }
+    QString pcCountText() const override { return QStringLiteral("4"); }
+    void showPairingListing(const QStringList&) override {}
+    void showCableListing(const QStringList&) override {}
+    void lockSettings() override {}
+    void unlockSettings() override {}
+    QPoint outerTopLeft() const override { return {}; }
+};
+
+QString statesOf(const QAccessible::State& s) {
+    QStringList set;
+    const auto add = [&set](bool on, const char* name) {
+        if (on)
+            set << QLatin1String(name);
+    };
+    add(s.invisible, "invisible");
+    add(s.disabled, "disabled");
+    add(s.focusable, "focusable");
+    add(s.focused, "focused");
+    add(s.checkable, "checkable");
+    add(s.checked, "checked");
+    add(s.readOnly, "read-only");
+    add(s.editable, "editable");
+    add(s.multiLine, "multi-line");
+    add(s.selectable, "selectable");
+    add(s.defaultButton, "default");
+    add(s.active, "active");
+    add(s.modal, "modal");
+    return set.join(QLatin1Char(' '));
+}
+
+bool isInteractive(const QAccessibleInterface& node) {
+    switch (node.role()) {
+    case QAccessible::Button:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ScrollBar:
+    case QAccessible::Slider:
+    case QAccessible::EditableText:
+    case QAccessible::List:
+    case QAccessible::ComboBox:
+        return true;
+    default:
+        return node.state().focusable;
+    }
+}
+
+struct Counts {
+    int nodes = 0;
+    int unnamedInteractive = 0;
+};
+
+QString oneLine(QString text) {
+    text.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    if (text.size() > 70)
+        text = text.left(67) + QStringLiteral("...");
+    return text;
+}
+
+void print(QAccessibleInterface* node, int depth, Counts& counts) {
+    ++counts.nodes;
+    const QString name = node->text(QAccessible::Name);
+    const bool flagged = name.isEmpty() && isInteractive(*node);
+    if (flagged)
+        ++counts.unnamedInteractive;
+    const char* role = QMetaEnum::fromType<QAccessible::Role>().valueToKey(node->role());
+    QString line = QString(depth * 2, QLatin1Char(' ')) + QLatin1String(role ? role : "?");
+    line += QStringLiteral(" \"%1\"").arg(oneLine(name));
+    const QString description = node->text(QAccessible::Description);
+    if (!description.isEmpty())
+        line += QStringLiteral(" desc=\"%1\"").arg(oneLine(description));
+    const QString value = node->text(QAccessible::Value);
+    if (!value.isEmpty())
+        line += QStringLiteral(" value=\"%1\"").arg(oneLine(value));
+    const QString states = statesOf(node->state());
+    if (!states.isEmpty())
+        line += QStringLiteral(" [%1]").arg(states);
+    if (flagged)
+        line += QStringLiteral("  <-- unnamed interactive");
+    std::printf("%s\n", qPrintable(line));
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface* child = node->child(i))
+            print(child, depth + 1, counts);
+}
+
+void dump(const char* title, QWidget& window) {
+    std::printf("== %s\n", title);
+    Counts counts;
+    print(QAccessible::queryAccessibleInterface(&window), 0, counts);
+    std::printf("-- %d nodes, %d unnamed interactive\n\n", counts.nodes, counts.unnamedInteractive);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    GameState state;
+    ui::MainStartupWindow startup(state);
+    startup.show();
+    dump("start-up window", startup);
+
+    FixedSettings settings;
+    ui::HelpWindow help(settings);
+    help.show();
+    dump("help window", help);
+
+    GameState gameState;
+    StdRandomSource random(2026);
+    ui::GameWindow game(gameState, settings, random);
+    game.Form_Load();
+    game.show();
+    dump("game window, 4 PCs", game);
+
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Kestrelink"),
+                    QStringLiteral("Your Screen Settings are not large enough to support the "
+                                   "window size needed for these game settings\n\nPlease "
+                                   "select fewer PCs or increase your screen resolution"),
+                    QMessageBox::Ok);
+    box.show();
+    dump("message box", box);
+
+    QInputDialog input;
+    input.setWindowTitle(QStringLiteral("Kestrelink Game Settings Dump"));
+    input.setLabelText(QStringLiteral("Enter the filename you wish to use and Press the OK "
+                                      "Button if you wish to dump the current game settings"));
+    input.setTextValue(QStringLiteral("/tmp/KestrelinkGameSettingsFile.txt"));
+    input.show();
+    dump("input box", input);
+    return 0;
+}
