@@ -110,8 +110,7 @@ MainStartupWindow::MainStartupWindow(GameState& state, RandomSource& random, QWi
     : MainStartupWindow(state, &random, parent) {}
 
 MainStartupWindow::MainStartupWindow(GameState& state, RandomSource* injected, QWidget* parent)
-    : QWidget(parent), state_(state),
-      ownRandom_(injected ? nullptr : makeRandomSource()),
+    : QWidget(parent), state_(state), ownRandom_(injected ? nullptr : makeRandomSource()),
       random_(injected ? *injected : *ownRandom_),
       gameHost_(std::make_unique<GameWindowHost>(state, *this, helpOpener_, this)) {
     setObjectName(QStringLiteral("MainStartupWindow"));
