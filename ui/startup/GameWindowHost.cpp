@@ -29,6 +29,11 @@ GameWindow* GameWindowHost::play() {
         window_->close();
         delete window_.data();
     }
+    // Nothing is plugged into a fresh board, yet start-up judges nothing until the first redraw:
+    // left as they are, the previous window's verdict would decide what the report writes and
+    // whether a press marks a cable.
+    state_.AllPcConnectorsPlugged = false;
+    state_.PcRingIsCorrect = false;
     auto* window = new GameWindow(state_, settings_, *random_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setHelpWindowOpener(&helpOpener_);
