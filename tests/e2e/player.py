@@ -15,8 +15,9 @@ import os
 import sys
 import time
 
-import xgame
-from xgame import Failure, GameView, Program, Screen, StartupView, wait_until
+sys.dont_write_bytecode = True
+import xgame  # noqa: E402
+from xgame import Failure, GameView, Program, Screen, StartupView, wait_until  # noqa: E402
 
 
 class Player:

@@ -220,6 +220,7 @@ class Screen:
         self.log = log or (lambda text: None)
         self.shots = 0
         self.pid = None  # only windows of this process count, once a program is started
+        self.events = 0  # X input events sent: pointer moves, button and key presses, releases
 
     def xdo(self, *args, timeout=10):
         try:
@@ -271,19 +272,23 @@ class Screen:
     # -- input --
 
     def move(self, x, y):
+        self.events += 1
         self.xdo("mousemove", x, y)
 
     def click(self, x, y, button=1, repeat=1, delay_ms=40):
+        self.events += 1 + 2 * repeat
         self.xdo("mousemove", x, y)
         self.xdo("click", "--repeat", repeat, "--delay", delay_ms, button)
 
     def press(self, x, y, button=1):
+        self.events += 3
         self.xdo("mousemove", x, y)
         self.xdo("mousedown", button)
         self.xdo("mouseup", button)
 
     def drag(self, start, end, steps=6, step_s=0.015):
         """Press, move in steps, release: Qt drops moves that come less than ~5 ms apart."""
+        self.events += steps + 3
         self.xdo("mousemove", *start)
         self.xdo("mousedown", 1)
         time.sleep(step_s)
@@ -301,9 +306,11 @@ class Screen:
         self.xdo("windowfocus", "--sync", window, timeout=5)
 
     def key(self, *names):
+        self.events += 2 * len(names)
         self.xdo("key", "--delay", 20, *names)
 
     def type(self, text):
+        self.events += 2 * len(text)
         self.xdo("type", "--delay", 8, text)
 
     # -- pixels --
