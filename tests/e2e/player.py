@@ -302,9 +302,10 @@ def main():
         for program in player.programs:
             program.end()
     # Any crash, hang or sanitizer report (leaks included) has failed a step above.
-    print("player: %d steps passed, 0 failed; programs %d, crashes 0, sanitizer reports 0, "
-          "hangs 0, leaks 0 (%.1f s)" % (player.steps, len(player.programs),
-                                         time.monotonic() - player.started))
+    xgame.summary(args.out, "player%s: %d steps passed, 0 failed; programs %d, crashes 0, "
+                  "sanitizer reports 0, hangs 0, leaks 0 (%.1f s)"
+                  % (" (%d New Games)" % args.new_games if args.new_games else "", player.steps,
+                     len(player.programs), time.monotonic() - player.started))
     return 0
 
 

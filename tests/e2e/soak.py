@@ -125,6 +125,7 @@ class Soak:
         games = []
         if code is None:
             if self.startup is not None and not self.screen.windows(xgame.STARTUP_TITLE):
+                self.note("the start-up window has gone")
                 self.startup = None
             games = self.screen.windows(xgame.GAME_TITLE)
             if not games and self.startup is None:
@@ -151,17 +152,10 @@ class Soak:
     def new_model(self, window):
         view = GameView(self.screen, window)
         self.count["games"] += 1
-        # The level shows in the covers over the home slots, with the pointer off the band.
-        bare = view.point(self.bare_spot(view.board))
-        self.screen.move(*bare)
-        self.screen.move(bare[0] + 1, bare[1])
-        time.sleep(0.15)
-        image = view.grab()
-        background = image.pixel(*[v - o for v, o in zip(bare, (view.x, view.y))])
-        covered = view.colour(image, view.board.cable_home(0)) == background
-        view.learn_deal(lift_covers=covered)
-        self.model = Model(view, covered)
-        self.note("game window for %d PCs (%s)" % (view.n, "Advanced" if covered else "Beginner"))
+        advanced = view.advanced()
+        view.learn_deal(lift_covers=advanced)
+        self.model = Model(view, advanced)
+        self.note("game window for %d PCs (%s)" % (view.n, "Advanced" if advanced else "Beginner"))
 
     def answers(self):
         """Every window the program should have must answer an X request within 5 s."""
@@ -310,8 +304,19 @@ class Soak:
         """The board after these commands ran in order: the last decides, but a New Game
         among them has dealt anew."""
         last = clicks[-1]
+        if len(clicks) > 1:
+            self.barrier(m)
         if "new" in clicks:
-            self.wait_quiet(m)
+            self.wait_answer(m)
+            if last == "solution":
+                # The new deal is read off the home slots: judge the solution, then restart.
+                smiles = wait_until(lambda: m.view.faces(m.view.grab()) == "smile", SETTLE_S)
+                if not smiles:
+                    raise Failure("Show Solution after New Game shows no smiling faces")
+                self.note("Restart to read the new deal")
+                self.screen.click(*m.view.point(m.b.button("restart")))
+                self.wait_answer(m)
+                last = "restart"
             m.view.learn_deal(lift_covers=m.advanced)
             m.where = [None] * (2 * m.n)
             m.plan = None
@@ -320,19 +325,23 @@ class Soak:
             m.where = [None] * (2 * m.n)
         elif last == "solution":
             if m.plan is None:
-                self.wait_quiet(m)
                 m.plan = self.write_report(m, "answer", learn=True, full=True)
             m.where = [None] * (2 * m.n)
             for c, j in enumerate(m.plan):
                 m.where[j] = c
         m.redrawn()
 
-    def wait_quiet(self, m):
-        """A burst of commands is done once the window answers and its clock box shows."""
+    def wait_answer(self, m):
         if not self.screen.answers(m.view.window, ANSWER_S):
             self.count["hangs"] += 1
             raise Failure("the game window did not answer within %.0f s" % ANSWER_S)
-        time.sleep(0.2)
+
+    def barrier(self, m):
+        """Waits until every click sent has been handled. A window answers X requests even
+        in the middle of a command, while clicks wait their turn, so a key is sent after them
+        and its report box awaited (then cancelled): keys and clicks are handled in order."""
+        self.note("report box opened and cancelled to see the clicks handled")
+        self.write_report(m, "cancel", key="b")
 
     def help_window(self):
         window = self.screen.wait_window(xgame.HELP_TITLE, ANSWER_S, "help")
@@ -596,10 +605,12 @@ def main():
         if soak.program is not None and soak.program.running():
             soak.program.end()
     c = soak.count
-    print("soak: %d actions, %d input events, %d program starts, %d games, %d checks, "
-          "%d reports; crashes %d, sanitizer reports %d, hangs %d, leaks %d (%.1f s)"
-          % (c["actions"], screen.events, c["starts"], c["games"], c["checks"], c["reports"],
-             c["crashes"], c["sanitizer"], c["hangs"], c["leaks"], time.monotonic() - started))
+    xgame.summary(args.out, "soak (seed %d): %d actions, %d input events, %d program starts, "
+                  "%d games, %d checks, %d reports; crashes %d, sanitizer reports %d, hangs %d, "
+                  "leaks %d (%.1f s)"
+                  % (args.seed, c["actions"], screen.events, c["starts"], c["games"],
+                     c["checks"], c["reports"], c["crashes"], c["sanitizer"], c["hangs"],
+                     c["leaks"], time.monotonic() - started))
     if failed is None:
         return 0
     print("FAILED at action #%d (%s): %s" % (c["actions"] + 1, soak.action, failed))

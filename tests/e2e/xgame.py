@@ -46,6 +46,13 @@ def skip_unless_usable(display_variable):
     return display
 
 
+def summary(out_dir, line):
+    """The run's result, printed and kept in out_dir/summary.txt for the CI log."""
+    print(line, flush=True)
+    with open(os.path.join(out_dir, "summary.txt"), "w") as f:
+        f.write(line + "\n")
+
+
 def px(twips):
     """Twips to whole pixels as the game rounds them (half away from zero)."""
     return int(math.floor(twips / TWIPS_PER_PIXEL + 0.5))
@@ -114,6 +121,10 @@ class Board:
         left, top, width, _ = self.pc_connector(c)
         return (left - CONNECTOR if self.right_column(c) else left + width), top, CONNECTOR, \
             CONNECTOR
+
+    def bare_below(self):
+        """A spot of bare board in the middle, below the lowest PC."""
+        return (self.area(0)[0] + self.area(0)[2] + self.area(2)[0]) // 2, self.height - 250, 0, 0
 
     def band(self):
         return 1320, 2220, self.n * CABLE_SPACING, 375
@@ -223,17 +234,24 @@ class Screen:
         self.events = 0  # X input events sent: pointer moves, button and key presses, releases
 
     def xdo(self, *args, timeout=10):
+        return self._xdotool(args, timeout).stdout
+
+    def _xdotool(self, args, timeout):
         try:
-            done = subprocess.run(["xdotool", *map(str, args)], env=self.env, timeout=timeout,
+            return subprocess.run(["xdotool", *map(str, args)], env=self.env, timeout=timeout,
                                   capture_output=True, text=True)
         except subprocess.TimeoutExpired:
             raise Failure("xdotool %s did not return within %d s" % (args[0], timeout))
-        return done.stdout
 
     def windows(self, title):
         owner = ["--all", "--pid", self.pid] if self.pid else []
-        return [int(w) for w in
-                self.xdo("search", "--onlyvisible", *owner, "--name", title).split()]
+        for _ in range(5):
+            done = self._xdotool(["search", "--onlyvisible", *owner, "--name", title], 10)
+            # A window destroyed while xdotool walks the tree stops it with an X error.
+            if "X Error" not in done.stderr:
+                break
+            time.sleep(0.02)
+        return [int(w) for w in done.stdout.split()]
 
     def window(self, title):
         found = self.windows(title)
@@ -277,26 +295,22 @@ class Screen:
 
     def click(self, x, y, button=1, repeat=1, delay_ms=40):
         self.events += 1 + 2 * repeat
-        self.xdo("mousemove", x, y)
-        self.xdo("click", "--repeat", repeat, "--delay", delay_ms, button)
+        self.xdo("mousemove", x, y, "click", "--repeat", repeat, "--delay", delay_ms, button)
 
     def press(self, x, y, button=1):
         self.events += 3
-        self.xdo("mousemove", x, y)
-        self.xdo("mousedown", button)
-        self.xdo("mouseup", button)
+        self.xdo("mousemove", x, y, "mousedown", button, "mouseup", button)
 
-    def drag(self, start, end, steps=6, step_s=0.015):
-        """Press, move in steps, release: Qt drops moves that come less than ~5 ms apart."""
+    def drag(self, start, end, steps=4, step_s=0.008):
+        """Press, move in steps, release, in one xdotool run: Qt loses moves that come less
+        than about 5 ms apart."""
         self.events += steps + 3
-        self.xdo("mousemove", *start)
-        self.xdo("mousedown", 1)
-        time.sleep(step_s)
+        script = ["mousemove", start[0], start[1], "mousedown", 1]
         for s in range(1, steps + 1):
-            self.xdo("mousemove", start[0] + (end[0] - start[0]) * s // steps,
-                     start[1] + (end[1] - start[1]) * s // steps)
-            time.sleep(step_s)
-        self.xdo("mouseup", 1)
+            script += ["sleep", step_s, "mousemove",
+                       start[0] + (end[0] - start[0]) * s // steps,
+                       start[1] + (end[1] - start[1]) * s // steps]
+        self.xdo(*script, "sleep", step_s, "mouseup", 1)
 
     def raise_window(self, window):
         """What a click on a window's caption would do, had the server a window manager."""
@@ -437,18 +451,57 @@ class GameView:
         x, y, w, h = pixel_rect(*rect_twips)
         return image.block(x, y, w, h)
 
+    def background(self, image):
+        return self.colour(image, self.board.bare_below())
+
+    def hidden_slots(self, image):
+        """Home slots that show no cable connector: hidden while a command runs, under a
+        cover at the Advanced level, or empty."""
+        ground = self.background(image)
+        return [j for j in range(2 * self.n)
+                if self.colour(image, self.board.cable_home(j)) == ground]
+
+    def advanced(self):
+        """Whether the covers are over the home slots once the pointer rests on the bare board
+        (with every cable connector home: a fresh deal)."""
+        bare = self.point(self.board.bare_below())
+        self.screen.move(*bare)
+        self.screen.move(bare[0] + 2, bare[1])
+        # Painted once the bare board shows the same colour twice, and not the empty screen.
+        seen = []
+        painted = wait_until(lambda: seen.append(self.background(self.grab())) or
+                             (len(seen) > 1 and seen[-1] == seen[-2] != (0, 0, 0)), 10)
+        if not painted:
+            raise Failure("the game window is not painted within 10 s")
+        return bool(self.hidden_slots(self.grab()))
+
     def learn_deal(self, lift_covers=False):
-        """Reads every connector's colour, and each cable connector's look at home."""
+        """Reads every connector's colour and each cable connector's look at home, once the
+        deal shows steadily with no connector hidden (a command hides them while it runs)."""
+        b = self.board
         if lift_covers:
-            # At the Advanced level the covers lift while the pointer is over the band.
-            bx, by = self.point(self.board.band())
+            # At the Advanced level the covers lift when the pointer moves from the bare board
+            # onto the band; only the move onto the bare board resets their flag after a new
+            # game dealt with them lifted.
+            bare = self.point(b.bare_below())
+            self.screen.move(*bare)
+            self.screen.move(bare[0] + 2, bare[1])
+            bx, by = self.point(b.band())
             self.screen.move(bx, by)
             self.screen.move(bx + 2, by)
-            time.sleep(0.3)
-        image = self.grab()
-        b = self.board
+        readings = []
+
+        def steady():
+            image = self.grab()
+            colours = [self.colour(image, b.cable_home(j)) for j in range(2 * b.n)]
+            readings.append((image, colours, not self.hidden_slots(image)))
+            return len(readings) > 1 and readings[-1][2] and readings[-2][1:] == readings[-1][1:]
+
+        if not wait_until(steady, 10):
+            raise Failure("the cable connectors do not all show at home (%s)"
+                          % ("covers not lifted" if lift_covers else "hidden"))
+        image, self.cable_colours, _ = readings[-1]
         self.pc_colours = [self.colour(image, b.pc_connector(c)) for c in range(2 * b.n)]
-        self.cable_colours = [self.colour(image, b.cable_home(j)) for j in range(2 * b.n)]
         self.looks = [self.block(image, b.cable_home(j)) for j in range(2 * b.n)]
         return image
 
