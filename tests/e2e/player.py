@@ -89,10 +89,11 @@ class Player:
                                                              view.faces(view.grab())))
 
     def wait_cables(self, view, plug, expected, what):
+        where = xgame.positions(plug)
+
         def colours():
             image = view.grab()
             return [view.cable_colour(image, k, where) for k in range(view.n)]
-        where = xgame.positions(plug)
         ok = wait_until(lambda: colours() == expected, 3)
         self.expect(ok, "%s: cables %s, expected %s" % (what, colours(), expected))
 
@@ -102,25 +103,10 @@ class Player:
                    for j in range(2 * view.n))
 
     def write_report(self, view, name, all_plugged):
-        path = os.path.join(self.screen.out_dir, name)
-        if os.path.exists(path):
-            os.remove(path)
-        self.screen.focus(view.window)
-        self.screen.key("k")
-        dialog = self.screen.wait_window(xgame.REPORT_TITLE, 10, "report input box")
-        self.screen.focus(dialog)
-        self.screen.key("ctrl+a")
-        self.screen.type(path)
-        self.screen.key("Return")
-        self.screen.wait_gone(xgame.REPORT_TITLE, 10, "report input box")
-        self.expect(wait_until(lambda: os.path.exists(path), 5), "the report %s is written" % path)
-        lines, crlf, last_crlf = xgame.count_lines(path)
-        expected = xgame.report_lines_expected(view.n, all_plugged)
-        self.expect(lines == expected, "the report has %d lines, not %d" % (expected, lines))
-        self.expect(crlf == lines and last_crlf, "every report line ends in CR LF (%d of %d)"
-                    % (crlf, lines))
-        self.step("report through the input box: %d lines, all ending in CR LF" % lines)
-        return path
+        xgame.write_report(self.screen, view.window, view.n, all_plugged,
+                           os.path.join(self.screen.out_dir, name))
+        self.step("report through the input box: %d lines, all ending in CR LF"
+                  % (14 + 12 * view.n if all_plugged else 13 + 9 * view.n))
 
     # -- the runs --
 

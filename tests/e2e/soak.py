@@ -392,42 +392,11 @@ class Soak:
         """Opens the report box with a key and answers it; returns the solution read from a
         written report when learn is set."""
         self.count["reports"] += 1
-        self.screen.focus(m.view.window)
-        self.screen.key(key)
-        dialog = self.screen.wait_window(xgame.REPORT_TITLE, ANSWER_S, "report input box")
-        self.screen.focus(dialog)
         path = os.path.join(self.reports_dir, "report-%d.txt" % self.count["reports"])
-        if answer == "bad":
-            path = os.path.join(self.reports_dir, "no-such-folder", "report.txt")
-        if answer == "cancel":
-            self.screen.key("Escape")
-        else:
-            self.screen.key("ctrl+a")
-            if answer == "empty":
-                self.screen.key("BackSpace")
-            else:
-                self.screen.type(path)
-            self.screen.key("Return")
-        if answer == "bad":
-            # The failure is told in a message box of the same title, in place of the input box.
-            message = wait_until(lambda: [w for w in self.screen.windows(xgame.REPORT_TITLE)
-                                          if w != dialog], ANSWER_S)
-            if not message:
-                raise Failure("no message after a report to a missing folder")
-            self.screen.focus(message[-1])
-            self.screen.key("Return")
-        self.screen.wait_gone(xgame.REPORT_TITLE, ANSWER_S, "report box")
+        xgame.write_report(self.screen, m.view.window, m.n, m.full() if full is None else full,
+                           path, answer, key, ANSWER_S)
         if answer != "answer":
-            if os.path.exists(path):
-                raise Failure("a report was written although the box said %s" % answer)
             return None
-        if not wait_until(lambda: os.path.exists(path), ANSWER_S):
-            raise Failure("no report written to %s" % path)
-        lines, crlf, last = xgame.count_lines(path)
-        expected = xgame.report_lines_expected(m.n, m.full() if full is None else full)
-        if lines != expected or crlf != lines or not last:
-            raise Failure("report %s: %d lines (%d with CR LF), expected %d" % (
-                path, lines, crlf, expected))
         plan = xgame.solution_from_report(path, m.n) if learn else None
         os.remove(path)
         return plan

@@ -556,19 +556,52 @@ def wait_until(check, timeout, interval=0.05):
         time.sleep(interval)
 
 
-def count_lines(path):
-    """(lines, lines ending in CR LF) of a written report."""
+def write_report(screen, window, n, all_plugged, path, answer="answer", key="k", timeout=5.0):
+    """Asks for the report with a character key in the game window and answers its box: with
+    path ('answer'), an emptied name ('empty'), Escape ('cancel'), or a path in a missing folder
+    ('bad': the failure message must follow, and is dismissed). Then checks what was written:
+    13 + 9N lines, or 14 + 12N once every PC connector is plugged, each ending in CR LF; or that
+    nothing was."""
+    if os.path.exists(path):
+        os.remove(path)
+    screen.focus(window)
+    screen.key(key)
+    dialog = screen.wait_window(REPORT_TITLE, timeout, "report input box")
+    screen.focus(dialog)
+    if answer == "bad":
+        path = os.path.join(os.path.dirname(path), "no-such-folder", "report.txt")
+    if answer == "cancel":
+        screen.key("Escape")
+    else:
+        screen.key("ctrl+a")
+        if answer == "empty":
+            screen.key("BackSpace")
+        else:
+            screen.type(path)
+        screen.key("Return")
+    if answer == "bad":
+        # The failure is told in a message box of the same title, in place of the input box.
+        message = wait_until(lambda: [w for w in screen.windows(REPORT_TITLE) if w != dialog],
+                             timeout)
+        if not message:
+            raise Failure("no message after a report to a missing folder")
+        screen.focus(message[-1])
+        screen.key("Return")
+    screen.wait_gone(REPORT_TITLE, timeout, "report box")
+    if answer != "answer":
+        if os.path.exists(path):
+            raise Failure("a report was written although the box said %s" % answer)
+        return
+    if not wait_until(lambda: os.path.exists(path), timeout):
+        raise Failure("no report written to %s" % path)
     with open(path, "rb") as f:
-        data = f.read()
-    lines = data.split(b"\n")
-    if lines and lines[-1] == b"":
-        lines.pop()
-    crlf = sum(1 for line in lines if line.endswith(b"\r"))
-    return len(lines), crlf, data.endswith(b"\r\n")
-
-
-def report_lines_expected(n, all_plugged):
-    return 14 + 12 * n if all_plugged else 13 + 9 * n
+        lines = f.read().split(b"\n")
+    ends_in_crlf = lines.pop() == b"" and all(line.endswith(b"\r") for line in lines)
+    expected = 14 + 12 * n if all_plugged else 13 + 9 * n
+    if len(lines) != expected or not ends_in_crlf:
+        raise Failure("report %s: %d lines (%s), expected %d ending in CR LF"
+                      % (path, len(lines), "CR LF" if ends_in_crlf else "not all CR LF",
+                         expected))
 
 
 def solution_from_report(path, n):
