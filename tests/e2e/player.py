@@ -28,8 +28,16 @@ class Player:
         self.program = None
         self.screen = None
         self.programs = []
+        self.watched = None  # the window whose answers tell that the program is alive
 
     def step(self, text):
+        """Reports a step done, once the program has written no sanitizer report and the
+        window in use still answers within 5 s."""
+        if self.program is not None and self.program.running():
+            reports = self.program.reports()
+            self.expect(not reports, "%s: no sanitizer report (%s)" % (text, ", ".join(reports)))
+            if self.watched is not None:
+                self.expect(self.screen.answers(self.watched, 5), "%s: the window answers" % text)
         self.steps += 1
         print("  %5.1fs %s" % (time.monotonic() - self.started, text), flush=True)
 
@@ -40,16 +48,17 @@ class Player:
         self.program = Program(self.args.game, screen, seed, name)
         self.programs.append(self.program)
         window = screen.wait_window(xgame.STARTUP_TITLE, 20, "start-up")
-        self.expect(screen.answers(window), "the start-up window answers")
+        self.watched = window
         self.step("%s: program started (pid %d, KESTRELINK_SEED=%d)"
                   % (name, self.program.pid, seed))
         return StartupView(screen, window)
 
     def expect(self, condition, what):
         if not condition:
-            raise Failure(what)
+            raise Failure("expected " + what)
 
     def exited_cleanly(self, name):
+        self.watched = None
         code = self.program.wait(15)
         self.expect(code is not None, "%s: the program ends once its windows are closed" % name)
         self.program.end()
@@ -64,6 +73,7 @@ class Player:
             self.screen.click(*startup.level(True))
         self.screen.click(*startup.play_now())
         window = self.screen.wait_window(xgame.GAME_TITLE, 20, "game")
+        self.watched = window
         view = GameView(self.screen, window)
         self.expect(view.n == n, "the game window is laid out for %d PCs, not %s" % (n, view.n))
         time.sleep(0.3)
@@ -195,7 +205,7 @@ class Player:
 
         screen.click(*view.point(b.button("quit")))
         screen.wait_gone(xgame.GAME_TITLE, 10, "game")
-        self.expect(screen.answers(startup.window), "the start-up window answers after Quit")
+        self.watched = startup.window
         self.step("Quit Game closed the game window")
         screen.close(startup.window)
         self.exited_cleanly(name)
@@ -252,6 +262,8 @@ class Player:
         if self.screen is not None:
             print("  screenshot: %s" % self.screen.screenshot("failure"))
         for program in self.programs:
+            if not program.running():
+                print("  program %d ended with %s" % (program.pid, program.process.returncode))
             program.end()
             print("  program output (%s):" % program.output_path)
             with open(program.output_path, errors="replace") as f:

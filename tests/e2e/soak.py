@@ -105,12 +105,14 @@ class Soak:
             with open(report, errors="replace") as f:
                 text = f.read()
             self.count["leaks" if "LeakSanitizer" in text else "sanitizer"] += 1
+        named = "; sanitizer report(s): %s" % ", ".join(reports) if reports else ""
         if not self.expect_exit or code != 0:
             self.count["crashes"] += 1
-            raise Failure("the program ended with %s without being asked to" % code
-                          if not self.expect_exit else "the program exited with %s" % code)
+            raise Failure(("the program ended with %s without being asked to" % code
+                           if not self.expect_exit else "the program exited with %s" % code)
+                          + named)
         if reports:
-            raise Failure("sanitizer report(s): %s" % ", ".join(reports))
+            raise Failure("the program ended" + named)
         self.program = None
         self.startup = None
         self.model = None
@@ -159,8 +161,9 @@ class Soak:
 
     def answers(self):
         """Every window the program should have must answer an X request within 5 s."""
-        for window in ([self.startup.window] if self.startup else []) + \
-                ([self.model.view.window] if self.model else []):
+        windows = [self.startup.window] if self.startup else []
+        windows += [self.model.view.window] if self.model else []
+        for window in windows:
             if not self.screen.answers(window, ANSWER_S):
                 if self.program.running():
                     self.count["hangs"] += 1
@@ -470,6 +473,13 @@ class Soak:
 
     # ---- the expectations ----
 
+    def reports(self):
+        """A sanitizer report is written as the fault happens: it names this action."""
+        reports = self.program.reports()
+        if reports:
+            self.count["sanitizer"] += len(reports)
+            raise Failure("sanitizer report(s) while the program runs: %s" % ", ".join(reports))
+
     def check(self):
         m = self.model
         if m is None:
@@ -529,6 +539,7 @@ class Soak:
                 self.sync()
                 if self.program is not None:
                     self.answers()
+                    self.reports()
                     self.check()
             finally:
                 self.log("#%d %s (%.0f ms)" % (i, self.action or "-",

@@ -75,6 +75,9 @@ CABLE_SPACING = 540
 
 
 class Board:
+    """Where the game puts everything for n PCs. Without a window manager the window's outer
+    size, which the layout fixes, is its client size."""
+
     def __init__(self, n):
         self.n = n
         shift = (n - 4) * CABLE_SPACING
@@ -98,10 +101,11 @@ class Board:
 
     def pc_connector(self, c):
         row, second = c // 4, c % 2
-        if (c // 2) % 2 == 0:
-            return 780, 3060 + 720 * row + 360 * second, CONNECTOR, CONNECTOR
-        return 4260 + (self.n - 4) * CABLE_SPACING, 3240 + 720 * row + 360 * second, CONNECTOR, \
-            CONNECTOR
+        if self.right_column(c):
+            left, top = 4260 + (self.n - 4) * CABLE_SPACING, 3240
+        else:
+            left, top = 780, 3060
+        return left, top + 720 * row + 360 * second, CONNECTOR, CONNECTOR
 
     def right_column(self, c):
         return (c // 2) % 2 == 1
@@ -119,8 +123,8 @@ class Board:
         """Where a cable connector dropped on PC connector c must sit: same top, touching the
         PC connector on the side that faces the middle of the board."""
         left, top, width, _ = self.pc_connector(c)
-        return (left - CONNECTOR if self.right_column(c) else left + width), top, CONNECTOR, \
-            CONNECTOR
+        left = left - CONNECTOR if self.right_column(c) else left + width
+        return left, top, CONNECTOR, CONNECTOR
 
     def bare_below(self):
         """A spot of bare board in the middle, below the lowest PC."""
@@ -141,8 +145,9 @@ class Board:
     def message(self):
         return math.floor((self.width - 3555) / 2), 1080, 3555, 975
 
-    def face(self, right=False):
-        return (self.width - 855 - 200 if right else 0), 960, 855, 915
+    def face(self):
+        """The left face: smiling or frowning once the board is full, else not there."""
+        return 0, 960, 855, 915
 
     def riser_x(self, k):
         """Start-up hangs each cable's riser from its first stub, 172.5 twips right of it."""
@@ -222,13 +227,12 @@ def find_wiring(n, pc_colours, cable_colours, want_ring):
 class Screen:
     """The private X server: windows by title, input through xdotool, pixels through Xlib."""
 
-    def __init__(self, display, out_dir, log=None):
+    def __init__(self, display, out_dir):
         self.display = display
         self.out_dir = out_dir
         os.makedirs(out_dir, exist_ok=True)
         self.env = dict(os.environ, DISPLAY=display)
         self.x = xlib.Display(display)
-        self.log = log or (lambda text: None)
         self.shots = 0
         self.pid = None  # only windows of this process count, once a program is started
         self.events = 0  # X input events sent: pointer moves, button and key presses, releases
@@ -351,8 +355,6 @@ class Program:
     by its process id."""
 
     def __init__(self, binary, screen, seed, name):
-        self.screen = screen
-        self.seed = seed
         self.output_path = os.path.join(screen.out_dir, "%s-output.txt" % name)
         self.report_prefix = os.path.join(screen.out_dir, "%s-sanitizer" % name)
         for old in sanitizer_reports(self.report_prefix):
@@ -405,11 +407,11 @@ def sanitizer_environment(prefix):
 
 
 def sanitizer_reports(prefix):
+    """The reports written so far: prefix.PID, one file per process."""
     folder, stem = os.path.split(prefix)
     if not os.path.isdir(folder):
         return []
-    return sorted(os.path.join(folder, f) for f in os.listdir(folder)
-                  if f.startswith(os.path.basename(stem) + "."))
+    return sorted(os.path.join(folder, f) for f in os.listdir(folder) if f.startswith(stem + "."))
 
 
 # ---- The game as seen on the screen ----
