@@ -13,6 +13,8 @@ KESTRELINK_PACKAGES=(
     qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     desktop-file-utils appstream man-db groff-base dpkg-dev file
 )
+# What the games played through X need: a private X server, synthetic input, screenshots.
+KESTRELINK_X11_PACKAGES=(xvfb xdotool imagemagick python3)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -38,7 +40,18 @@ ensure_packages() {
 # configure_and_build [--target NAME] [CMAKE_ARGUMENT...]: builds everything, or only NAME and
 # what it needs.
 configure_and_build() {
-    local extra=() targets=()
+    local targets=()
+    if [ "${1:-}" = "--target" ]; then
+        targets=(--target "$2")
+        shift 2
+    fi
+    configure_and_build_in "$KESTRELINK_BUILD" "${targets[@]}" "$@"
+}
+
+# configure_and_build_in FOLDER [--target NAME] [CMAKE_ARGUMENT...]: the same in a given folder.
+configure_and_build_in() {
+    local build=$1 extra=() targets=()
+    shift
     if [ "${1:-}" = "--target" ]; then
         targets=(--target "$2")
         shift 2
@@ -52,7 +65,60 @@ configure_and_build() {
         extra+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
         export CCACHE_BASEDIR="$KESTRELINK_ROOT" CCACHE_NOHASHDIR=1
     fi
-    cmake -S "$KESTRELINK_ROOT" -B "$KESTRELINK_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        "${extra[@]}" "$@"
-    cmake --build "$KESTRELINK_BUILD" "${targets[@]}" --parallel "$(nproc)"
+    cmake -S "$KESTRELINK_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${extra[@]}" "$@"
+    cmake --build "$build" "${targets[@]}" --parallel "$(nproc)"
+}
+
+# The sanitized build: AddressSanitizer and UndefinedBehaviorSanitizer, lightly optimised so that
+# the games played under it keep a player's pace, with line numbers in the reports.
+KESTRELINK_SANITIZED_BUILD="$KESTRELINK_ROOT/build-asan"
+configure_and_build_sanitized() {
+    configure_and_build_in "$KESTRELINK_SANITIZED_BUILD" -DKESTRELINK_SANITIZE=ON \
+        -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1"
+}
+
+# Processes started here, each ended by its own process id when the script exits.
+KESTRELINK_STARTED=()
+end_started_processes() {
+    local pid
+    for pid in "${KESTRELINK_STARTED[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    KESTRELINK_STARTED=()
+}
+
+# Starts a private X server with a screen of WIDTHxHEIGHT and no window manager, on a display
+# number the server picks itself (other X servers may run on this machine), and exports that
+# display in the named variable. -noreset keeps the server up when the last program leaves.
+start_xvfb() {
+    local variable=$1 size=$2 number_file pid
+    trap end_started_processes EXIT
+    trap 'exit 130' INT TERM
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -noreset -nolisten tcp 3>"$number_file" \
+        >/dev/null 2>&1 &
+    pid=$!
+    KESTRELINK_STARTED+=("$pid")
+    for _ in $(seq 100); do
+        [ -s "$number_file" ] && break
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if ! [ -s "$number_file" ]; then
+        rm -f "$number_file"
+        echo "Xvfb (${size}) did not start" >&2
+        return 1
+    fi
+    export "$variable=:$(head -n1 "$number_file")"
+    rm -f "$number_file"
+    echo "Xvfb ${size} on ${!variable} (pid $pid)"
+}
+
+# The servers the games played through X use: one for the scripted player, one for the soak,
+# and a 640 x 480 screen that is too small for a large board.
+start_x_servers() {
+    start_xvfb KESTRELINK_X_DISPLAY 1280x1024
+    start_xvfb KESTRELINK_X_SOAK_DISPLAY 1280x1024
+    start_xvfb KESTRELINK_X_SMALL_DISPLAY 640x480
 }

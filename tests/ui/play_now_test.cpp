@@ -107,6 +107,24 @@ private slots:
         QCOMPARE(startup.gameWindowHost().window()->createdPcCount(), 6);
     }
 
+    void aFreshGameWindowInheritsNoVerdict() {
+        GameState state;
+        MainStartupWindow startup(state);
+        startup.show();
+        QTest::mouseClick(control<QPushButton>(startup, "cmdPlay"), Qt::LeftButton);
+        GameWindow* game = startup.gameWindowHost().window();
+        QVERIFY(game != nullptr);
+        control<QPushButton>(*game, "cmdShowSolution")->click();
+        QVERIFY(state.board.AllPcConnectorsPlugged && state.board.PcRingIsCorrect);
+        game->close();
+        flushDeletes();
+
+        QTest::mouseClick(control<QPushButton>(startup, "cmdPlay"), Qt::LeftButton);
+        QVERIFY(startup.gameWindowHost().isOpen());
+        QVERIFY(!state.board.AllPcConnectorsPlugged);
+        QVERIFY(!state.board.PcRingIsCorrect);
+    }
+
     void bothHelpButtonsShareOneHelpWindow() {
         GameState state;
         MainStartupWindow startup(state);
