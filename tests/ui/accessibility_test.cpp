@@ -84,7 +84,11 @@ class RecordingBridgePlugin : public QAccessibleBridgePlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "recording-bridge.json")
 public:
-    QAccessibleBridge* create(const QString&) override { return new RecordingBridge; }
+    // Qt keeps the bridges it is given to the end of the run and never deletes them.
+    QAccessibleBridge* create(const QString&) override {
+        static RecordingBridge bridge;
+        return &bridge;
+    }
 };
 
 Q_IMPORT_PLUGIN(RecordingBridgePlugin)
