@@ -4,7 +4,7 @@
 // unnamed interactive ones. Run with QT_QPA_PLATFORM=offscreen.
 #include "game/GameState.h"
 #include "game/RandomSource.h"
-#include "ui/common/StartupSettings.h"
+#include "tests/ui/FakeStartupSettings.h"
 #include "ui/game/GameWindow.h"
 #include "ui/help/HelpWindow.h"
 #include "ui/startup/MainStartupWindow.h"
@@ -19,18 +19,6 @@
 using namespace kestrelink;
 
 namespace {
-
-class FixedSettings : public ui::StartupSettings {
-public:
-    bool advancedLevel() const override { return false; }
-    QString colorCountText() const override { return QStringLiteral("5"); }
-    QString pcCountText() const override { return QStringLiteral("4"); }
-    void showPairingListing(const QStringList&) override {}
-    void showCableListing(const QStringList&) override {}
-    void lockSettings() override {}
-    void unlockSettings() override {}
-    QPoint outerTopLeft() const override { return {}; }
-};
 
 QString statesOf(const QAccessible::State& s) {
     QStringList set;
@@ -125,7 +113,10 @@ int main(int argc, char* argv[]) {
     startup.show();
     dump("start-up window", startup);
 
-    FixedSettings settings;
+    ui::testing::FakeStartupSettings settings;
+    settings.colorCount = QStringLiteral("5");
+    settings.pcCount = QStringLiteral("4");
+
     ui::HelpWindow help(settings);
     help.show();
     dump("help window", help);

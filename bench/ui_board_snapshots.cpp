@@ -5,7 +5,7 @@
 // dark theme would, to show that the windows keep their own colours.
 #include "game/GameState.h"
 #include "game/RandomSource.h"
-#include "ui/common/StartupSettings.h"
+#include "tests/ui/FakeStartupSettings.h"
 #include "ui/game/BoardControl.h"
 #include "ui/game/CableConnector.h"
 #include "ui/game/CableLayer.h"
@@ -23,19 +23,6 @@
 using namespace kestrelink;
 
 namespace {
-
-class FixedSettings : public ui::StartupSettings {
-public:
-    bool advanced = false;
-    bool advancedLevel() const override { return advanced; }
-    QString colorCountText() const override { return QStringLiteral("5"); }
-    QString pcCountText() const override { return QString(); }
-    void showPairingListing(const QStringList&) override {}
-    void showCableListing(const QStringList&) override {}
-    void lockSettings() override {}
-    void unlockSettings() override {}
-    QPoint outerTopLeft() const override { return {}; }
-};
 
 void save(ui::GameWindow& window, const QString& folder, const QString& name) {
     for (const char* box :
@@ -103,7 +90,7 @@ int main(int argc, char* argv[]) {
         ui::MainStartupWindow startup(state);
         startup.show();
         startup.grab().save(QDir(folder).filePath(QStringLiteral("startup.png")));
-        FixedSettings settings;
+        ui::testing::FakeStartupSettings settings;
         ui::HelpWindow help(settings);
         help.show();
         help.grab().save(QDir(folder).filePath(QStringLiteral("help.png")));
@@ -112,7 +99,8 @@ int main(int argc, char* argv[]) {
         for (bool advanced : {false, true}) {
             GameState state;
             state.NumberOfPCs = static_cast<std::int16_t>(n);
-            FixedSettings settings;
+            ui::testing::FakeStartupSettings settings;
+            settings.colorCount = QStringLiteral("5");
             settings.advanced = advanced;
             StdRandomSource random(2026);
             ui::GameWindow window(state, settings, random);

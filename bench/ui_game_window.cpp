@@ -3,7 +3,7 @@
 // verdict) and the repaint it causes. Run it on a real display or under xvfb-run.
 #include "game/GameState.h"
 #include "game/RandomSource.h"
-#include "ui/common/StartupSettings.h"
+#include "tests/ui/FakeStartupSettings.h"
 #include "ui/game/GameWindow.h"
 
 #include <QApplication>
@@ -15,18 +15,6 @@
 
 namespace {
 
-class BenchSettings : public kestrelink::ui::StartupSettings {
-public:
-    bool advancedLevel() const override { return false; }
-    QString colorCountText() const override { return QStringLiteral("6"); }
-    QString pcCountText() const override { return QStringLiteral("16"); }
-    void showPairingListing(const QStringList&) override {}
-    void showCableListing(const QStringList&) override {}
-    void lockSettings() override {}
-    void unlockSettings() override {}
-    QPoint outerTopLeft() const override { return {}; }
-};
-
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -37,7 +25,10 @@ double median(std::vector<double> values) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     using namespace kestrelink;
-    BenchSettings settings;
+    ui::testing::FakeStartupSettings settings;
+    settings.colorCount = QStringLiteral("6");
+    settings.pcCount = QStringLiteral("16");
+
     StdRandomSource random(1);
 
     std::vector<double> openTimes;
