@@ -45,7 +45,7 @@ GeneratedPuzzle Board::start(const GameSettings& settings, RandomSource& random)
     state_.settings = settings;
     const int n = pcCount();
     state_.clock.GameIsFinished = false;
-    resetClock();
+    restartClock();
 
     layout_ = layoutBoard(n);
     BoardState& board = state_.board;
@@ -76,7 +76,7 @@ GeneratedPuzzle Board::start(const GameSettings& settings, RandomSource& random)
     return generatePuzzle(state_.puzzle, n, settings.ColorCount, random);
 }
 
-void Board::resetClock() {
+void Board::restartClock() {
     GameClockState& clock = state_.clock;
     clock.GameStartTime = nowInWholeSeconds();
     clock.GameClockTime = nowInWholeSeconds();
@@ -86,24 +86,24 @@ void Board::resetClock() {
     clock.elapsedTimeText = kNoTimeElapsed;
 }
 
+bool Board::isFree(int c) const {
+    return state_.board.PcConnectorPlug[at(c)][0] == kNone;
+}
+
+bool Board::fits(int c, int j) const {
+    return state_.puzzle.pcConnectorColors[at(c)] == state_.puzzle.cableConnectorColors[at(j)];
+}
+
 bool Board::dragOver(int area, int source, DragOverState dragState) {
     if (!isConnector(area) || !isConnector(source))
         return false;
-    const bool highlighted = state_.look.highlightedAreas[at(area)];
-    bool wanted = false;
-    if (dragState == DragOverState::Leave) {
-        wanted = false;
-    } else if (state_.board.PcConnectorPlug[at(area)][0] != kNone ||
-               state_.puzzle.pcConnectorColors[at(area)] !=
-                   state_.puzzle.cableConnectorColors[at(source)]) {
-        // Occupied, or not the dragged connector's colour: no feedback either way.
+    const bool entering = dragState != DragOverState::Leave;
+    // Over an occupied area, or one of another colour, there is no feedback either way.
+    if (entering && !(isFree(area) && fits(area, source)))
         return false;
-    } else {
-        wanted = true;
-    }
-    if (highlighted == wanted)
+    if (state_.look.highlightedAreas[at(area)] == entering)
         return false;
-    state_.look.highlightedAreas[at(area)] = wanted;
+    state_.look.highlightedAreas[at(area)] = entering;
     return true;
 }
 
@@ -115,28 +115,25 @@ TwipPoint Board::snapPosition(int c, int j) const {
 }
 
 bool Board::dropOnArea(int area, int source) {
-    if (!isConnector(area) || !isConnector(source))
-        return false;
-    if (state_.board.PcConnectorPlug[at(area)][0] != kNone)
+    if (!isConnector(area) || !isConnector(source) || !isFree(area))
         return false;
     state_.look.highlightedAreas[at(area)] = false;
-    if (state_.puzzle.pcConnectorColors[at(area)] ==
-        state_.puzzle.cableConnectorColors[at(source)]) {
-        const TwipPoint snapped = snapPosition(area, source);
-        TwipRect& connector = state_.board.cableConnectors[at(source)];
-        connector.top = snapped.y;
-        connector.left = snapped.x;
-    }
     // A connector of another colour stays where it was; the board is judged all the same.
+    if (fits(area, source))
+        moveConnector(source, snapPosition(area, source));
     redraw();
     return true;
 }
 
+void Board::moveConnector(int j, TwipPoint topLeft) {
+    TwipRect& connector = state_.board.cableConnectors[at(j)];
+    connector.top = topLeft.y;
+    connector.left = topLeft.x;
+}
+
 void Board::sendHome(int j) {
     const auto& home = state_.board.CableConnectorHome[at(j)];
-    TwipRect& connector = state_.board.cableConnectors[at(j)];
-    connector.top = static_cast<float>(home[0]);
-    connector.left = static_cast<float>(home[1]);
+    moveConnector(j, {static_cast<float>(home[1]), static_cast<float>(home[0])});
 }
 
 void Board::dropOnSurface(int source) {
@@ -149,10 +146,6 @@ void Board::dropOnSurface(int source) {
 void Board::unplug(int source) {
     // The same as a drop on the surface, and a connector already at home is judged again too.
     dropOnSurface(source);
-}
-
-void Board::restartClock() {
-    resetClock();
 }
 
 void Board::restartBoard() {
@@ -177,12 +170,8 @@ void Board::wireSolution() {
 
     for (int c = 0; c < connectorCount(); ++c) {
         const int j = state_.puzzle.SolutionPlan[at(c)][1];
-        if (!isConnector(j))
-            continue;
-        const TwipPoint snapped = snapPosition(c, j);
-        TwipRect& connector = state_.board.cableConnectors[at(j)];
-        connector.top = snapped.y;
-        connector.left = snapped.x;
+        if (isConnector(j))
+            moveConnector(j, snapPosition(c, j));
     }
     redraw();
 }

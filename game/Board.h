@@ -28,7 +28,6 @@ public:
     // listings of the deal are returned for the start-up window.
     GeneratedPuzzle start(const GameSettings& settings, RandomSource& random);
 
-    const GameState& state() const { return state_; }
     const BoardLayout& layout() const { return layout_; }
     int pcCount() const { return state_.pcCount(); }
     int connectorCount() const { return state_.connectorCount(); }
@@ -75,9 +74,12 @@ public:
 private:
     // Whether the state holds a board of its size: positions, colours and cables for N PCs.
     bool dealt() const;
+    bool isFree(int c) const;
+    // Colours equal as stored values: nothing else decides whether a plug fits.
+    bool fits(int c, int j) const;
+    void moveConnector(int j, TwipPoint topLeft);
     void sendHome(int j);
     void paintCable(int cable, Color color);
-    void resetClock();
     bool setCoverUps(bool lifted);
     Clock::time_point nowInWholeSeconds() const;
 
