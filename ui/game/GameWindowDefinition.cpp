@@ -41,10 +41,10 @@ void placeWidget(QWidget& widget, const TwipRect& twips) {
 // The time boxes only display: read-only, no edit menu, no paste by the middle button. A screen
 // reader names each by the time it shows.
 QLineEdit* makeTimeBox(QWidget& parent, const char* name, const TwipRect& at, const char* tip,
-                       const QString& spokenName) {
+                       const char* spokenName) {
     auto* box = new QLineEdit(QStringLiteral("00:00:00"), &parent);
     box->setObjectName(QLatin1String(name));
-    accessibility::markAsDisplayBox(*box, spokenName);
+    accessibility::markAsDisplayBox(*box, translated(spokenName));
     box->setFont(dialogFont(8.25, true));
     box->setToolTip(translated(tip));
     box->setReadOnly(true);
@@ -155,16 +155,16 @@ GameWindowControls buildGameWindowDefinition(QWidget& window) {
 
     c.txtCurrentTime = makeTimeBox(window, "txtCurrentTime", definition::kCurrentTime,
                                    QT_TRANSLATE_NOOP("GameWindow", "Current Time"),
-                                   QCoreApplication::translate("GameWindow", "Current time"));
+                                   QT_TRANSLATE_NOOP("GameWindow", "Current time"));
     c.txtStartingTime = makeTimeBox(window, "txtStartingTime", definition::kStartingTime,
                                     QT_TRANSLATE_NOOP("GameWindow", "Current game start time"),
-                                    QCoreApplication::translate("GameWindow", "Starting time"));
+                                    QT_TRANSLATE_NOOP("GameWindow", "Starting time"));
     c.txtEndingTimeTime = makeTimeBox(window, "txtEndingTimeTime", definition::kEndingTime,
                                       QT_TRANSLATE_NOOP("GameWindow", "Time game was finished"),
-                                      QCoreApplication::translate("GameWindow", "Ending time"));
+                                      QT_TRANSLATE_NOOP("GameWindow", "Ending time"));
     c.txtElapsedTime = makeTimeBox(window, "txtElapsedTime", definition::kElapsedTime,
                                    QT_TRANSLATE_NOOP("GameWindow", "Elapsed game time"),
-                                   QCoreApplication::translate("GameWindow", "Elapsed time"));
+                                   QT_TRANSLATE_NOOP("GameWindow", "Elapsed time"));
 
     c.timerGameClock = makeTimer(window, "timerGameClock", 1000);
     c.timerGameClock->start();
