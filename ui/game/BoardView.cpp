@@ -1,6 +1,7 @@
 // Creating, placing and showing the board's controls.
 #include "ui/game/BoardView.h"
 
+#include "game/Numbering.h"
 #include "game/Palette.h"
 #include "ui/common/Accessibility.h"
 #include "ui/game/BoardControl.h"
@@ -23,8 +24,6 @@ std::size_t at(int index) {
 // The colour every connector of the window definition has until a puzzle paints it.
 constexpr Color kDefinedConnectorColor = 0x00FFFF00;
 
-// What a screen reader says about the board. PCs, connectors and cables are numbered from 1,
-// as the game report numbers them; a PC's connectors are its connectors 1 and 2.
 // The palette's names as the core gives them, marked here for the catalogues.
 [[maybe_unused]] constexpr const char* kColorNames[] = {
     QT_TRANSLATE_NOOP("GameWindow", "LightBlue"), QT_TRANSLATE_NOOP("GameWindow", "Blue"),
@@ -34,6 +33,8 @@ constexpr Color kDefinedConnectorColor = 0x00FFFF00;
     QT_TRANSLATE_NOOP("GameWindow", "Black"),     QT_TRANSLATE_NOOP("GameWindow", "LightViolet"),
 };
 
+// What a screen reader says about the board. PCs, connectors and cables are numbered from 1,
+// as the game report numbers them; a PC's connectors are its connectors 1 and 2.
 QString colorText(Color color) {
     if (const auto name = colorName(color))
         return QCoreApplication::translate("GameWindow", std::string(*name).c_str());
@@ -49,7 +50,7 @@ QString pcName(int p) {
 
 QString pcConnectorName(int c) {
     return QCoreApplication::translate("GameWindow", "PC %1, connector %2")
-        .arg(c / 2 + 1)
+        .arg(pcOfConnector(c) + 1)
         .arg(c % 2 + 1);
 }
 
@@ -67,13 +68,13 @@ QString pcConnectorDescription(Color color, int plug) {
 
 // `pcConnector` is the PC connector it is plugged into, or kNone at home.
 QString cableConnectorDescription(int j, Color color, int pcConnector, bool covered) {
-    const int cable = j / 2 + 1;
+    const int cable = cableOfConnector(j) + 1;
     if (pcConnector != kNone)
         return QCoreApplication::translate("GameWindow",
                                            "Cable %1, %2, plugged into PC %3, connector %4")
             .arg(cable)
             .arg(colorText(color))
-            .arg(pcConnector / 2 + 1)
+            .arg(pcOfConnector(pcConnector) + 1)
             .arg(pcConnector % 2 + 1);
     // A covered connector's colour is hidden from every player alike.
     if (covered)
@@ -154,6 +155,11 @@ void BoardView::extend(const BoardLayout& layout) {
 }
 
 void BoardView::render(const GameState& state) {
+    renderConnectors(state);
+    renderCables(state);
+}
+
+void BoardView::renderConnectors(const GameState& state) {
     const int connectors = std::min(state.connectorCount(), createdConnectorCount());
     const Puzzle& puzzle = state.puzzle;
     const BoardState& board = state.board;
@@ -171,6 +177,11 @@ void BoardView::render(const GameState& state) {
         coverUps_[i]->setVisible(look.coverUpsShown);
     }
     describeConnectors(state, connectors);
+}
+
+void BoardView::renderCables(const GameState& state) {
+    const BoardState& board = state.board;
+    const BoardLook& look = state.look;
     const int segments =
         std::min(static_cast<int>(board.cableSegments.size()), cables_.segmentCount());
     for (int s = 0; s < segments; ++s) {

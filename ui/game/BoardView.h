@@ -29,9 +29,13 @@ public:
     // that size where the layout says.
     void extend(const BoardLayout& layout);
 
-    // Shows the board of `state`: connector places and colours, highlights, cover-ups, cables,
-    // and what a screen reader says of each connector.
+    // Shows the board of `state`: its connectors and its cables.
     void render(const GameState& state);
+    // Connector places and colours, highlights, cover-ups, and what a screen reader says of each
+    // connector.
+    void renderConnectors(const GameState& state);
+    // The cables' segments and colours: all that a mark or an animation step changes.
+    void renderCables(const GameState& state);
     // Restart takes the cable connectors off the board while the window repaints.
     void setCableConnectorsVisible(bool visible);
     // Bottom to top: drop areas, then the PC connectors, cable connectors and cover-ups.

@@ -199,7 +199,7 @@ QMimeData* GameWindow::dragDataOf(int j) const {
 
 void GameWindow::ThePcConnectorArea_DragOver(int index, int sourceIndex, int state) {
     if (board_.dragOver(index, sourceIndex, static_cast<DragOverState>(state)))
-        boardView_->render(state_);
+        boardView_->renderConnectors(state_);
 }
 
 void GameWindow::ThePcConnectorArea_DragDrop(int index, int sourceIndex) {
@@ -223,17 +223,17 @@ void GameWindow::TheCableConnector_Click(int index) {
 
 void GameWindow::Form_MouseDown(float yTwips) {
     if (board_.toggleMarkAt(yTwips))
-        boardView_->render(state_);
+        boardView_->renderCables(state_);
 }
 
 void GameWindow::lblCoverUpCableBackground_MouseMove() {
     if (board_.pointerOverBand())
-        boardView_->render(state_);
+        boardView_->renderConnectors(state_);
 }
 
 void GameWindow::Form_MouseMove() {
     if (board_.pointerOverSurface())
-        boardView_->render(state_);
+        boardView_->renderConnectors(state_);
 }
 
 // ---- Commands ----
@@ -291,7 +291,7 @@ void GameWindow::timerGameClock_Timer() {
 
 void GameWindow::timerCableAnimation_Timer() {
     board_.animationTick();
-    boardView_->render(state_);
+    boardView_->renderCables(state_);
 }
 
 // ---- Window events ----
