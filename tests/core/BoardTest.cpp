@@ -2,7 +2,8 @@
 #include "game/Board.h"
 
 #include "game/ClockText.h"
-#include "tests/core/BoardSoak.h"
+#include "game/RandomSource.h"
+#include "tests/core/SteppedTime.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +17,13 @@ std::size_t at(int i) {
     return static_cast<std::size_t>(i);
 }
 
-// A dealt board at a fixed instant (10:00:00.400 local time on some day).
+// The instant every game here starts at: 0.4 s past a whole second.
+const Clock::time_point kStart = Clock::from_time_t(1'700'000'000) + 400ms;
+
+// A dealt board on a clock that moves only when told to.
 struct Game {
     explicit Game(int n, bool advanced = false, std::uint64_t seed = 7)
-        : time(Clock::from_time_t(1'700'000'000) + 400ms), random(seed), board(state, time) {
+        : time(kStart), random(seed), board(state, time) {
         board.start(checkedSettings(n, 5, advanced), random);
     }
     int plannedOn(int c) const { return state.puzzle.SolutionPlan[at(c)][1]; }
@@ -33,9 +37,8 @@ struct Game {
         return kNone;
     }
     std::string text(Clock::duration since) const {
-        return timeOfDayText(std::chrono::floor<std::chrono::seconds>(start() + since));
+        return timeOfDayText(std::chrono::floor<std::chrono::seconds>(kStart + since));
     }
-    Clock::time_point start() const { return Clock::from_time_t(1'700'000'000) + 400ms; }
 
     SteppedTime time;
     StdRandomSource random;
