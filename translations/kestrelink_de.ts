@@ -7,6 +7,10 @@
         <source>Connect all the PCs into one ring of cables, as fast as you can.</source>
         <translation>Alle PCs so schnell wie möglich mit Kabeln zu einem Ring verbinden.</translation>
     </message>
+    <message>
+        <source>Kestrelink needs a graphical desktop, and none was found.</source>
+        <translation>Kestrelink braucht eine grafische Arbeitsumgebung, aber es wurde keine gefunden.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

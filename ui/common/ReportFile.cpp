@@ -5,7 +5,6 @@
 #include "report/SettingsReport.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -14,7 +13,6 @@
 #include <QMessageBox>
 #include <QRandomGenerator>
 #include <QScreen>
-#include <QStandardPaths>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -338,15 +336,6 @@ std::optional<QString> writeReportFile(const QString& fileName, const std::strin
     if (error != 0)
         return reasonFor(error);
     return std::nullopt;
-}
-
-QString reportFolder(const QString& programFolder) {
-    if (QFileInfo(programFolder).isWritable())
-        return programFolder;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!documents.isEmpty() && QFileInfo(documents).isDir())
-        return documents;
-    return QDir::homePath();
 }
 
 void offerReport(QWidget* parent, const QString& defaultName,

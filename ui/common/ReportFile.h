@@ -21,11 +21,6 @@ namespace kestrelink::ui {
 // stays behind and nothing stays open.
 std::optional<QString> writeReportFile(const QString& fileName, const std::string& text);
 
-// The folder the report is offered in: the program's folder when the player may write there (a
-// game run from its build tree), otherwise the player's documents folder, or the home folder
-// when there is no documents folder (an installed game, whose folder belongs to the system).
-QString reportFolder(const QString& programFolder);
-
 // Asks for a file name in the report's input box, offering `defaultName`. Cancel or an empty
 // answer ends it quietly; otherwise `makeText` is called and its text written, and a failure is
 // shown in a warning box over `parent`, the name elided in the middle so that the box fits the
