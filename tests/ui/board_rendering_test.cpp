@@ -1,6 +1,11 @@
 // A board square painted at the screen's scale (each run sets QT_SCALE_FACTOR): its fill colour
-// stays inside its sunken edge, with no stripe of it outside the edge and no gap in it.
+// stays inside its sunken edge, with no stripe of it outside the edge and no gap in it; a colour
+// symbol is crisp, inside the fill, and the same wherever the square stands.
+#include "game/ColorSymbol.h"
+#include "game/Palette.h"
+#include "ui/common/ColorSymbols.h"
 #include "ui/common/DesignPalette.h"
+#include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
 #include "ui/game/CableConnector.h"
 
@@ -11,6 +16,33 @@
 
 using namespace kestrelink;
 using namespace kestrelink::ui;
+
+namespace {
+
+// A connector square of `color` at `at` on a board of its own, as painted on this screen, and
+// the device pixels inside its edge.
+QImage squareAt(QPoint at, Color color, QRect* inside = nullptr) {
+    QWidget board;
+    applyDesignPalette(board);
+    board.resize(60, 70);
+    auto* square = new CableConnector(0, 1, &board);
+    square->setTwipRect(TwipRect{static_cast<float>(toTwips(at.x())),
+                                 static_cast<float>(toTwips(at.y())), 195, 195});
+    square->setBackColor(color);
+    board.show();
+    const QImage image = board.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (inside != nullptr) {
+        const qreal scale = image.devicePixelRatio();
+        const QRectF inner = QRectF(square->geometry()).adjusted(2, 2, -2, -2);
+        *inside =
+            QRect(QPoint(int(std::ceil(inner.left() * scale)), int(std::ceil(inner.top() * scale))),
+                  QPoint(int(std::floor(inner.right() * scale)) - 1,
+                         int(std::floor(inner.bottom() * scale)) - 1));
+    }
+    return image;
+}
+
+} // namespace
 
 class BoardRenderingTest : public QObject {
     Q_OBJECT
@@ -55,6 +87,49 @@ private slots:
         for (int y = allowed.top() + 1; y < allowed.bottom(); ++y)
             for (int x = allowed.left() + 1; x < allowed.right(); ++x)
                 QCOMPARE(image.pixelColor(x, y), yellow);
+    }
+
+    // Each symbol at an even and an odd place: its ink keeps a margin of the colour all round,
+    // is the same pixel for pixel at both places, and, unless round, has no pixel that is
+    // neither ink nor colour.
+    void aSymbolIsCrispAndTheSameWhereverItStands_data() {
+        QTest::addColumn<Color>("color");
+        for (Color color : paletteColors())
+            QTest::newRow(std::string(*colorName(color)).c_str()) << color;
+    }
+
+    void aSymbolIsCrispAndTheSameWhereverItStands() {
+        QFETCH(Color, color);
+        setColorSymbolsShown(true);
+        const QRgb fill = toQColor(color).rgb();
+        const QRgb ink = toQColor(symbolInk(color)).rgb();
+        const bool round =
+            colorSymbol(color) == ColorSymbol::Disc || colorSymbol(color) == ColorSymbol::Ring;
+        QImage drawn[2];
+        for (int place = 0; place < 2; ++place) {
+            QRect inside;
+            const QImage image =
+                squareAt(place == 0 ? QPoint(20, 30) : QPoint(21, 33), color, &inside);
+            QRect inked;
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                for (int x = inside.left(); x <= inside.right(); ++x) {
+                    const QRgb pixel = image.pixel(x, y);
+                    if (pixel != fill)
+                        inked |= QRect(x, y, 1, 1);
+                    QVERIFY2(round || pixel == fill || pixel == ink,
+                             qPrintable(QStringLiteral("blurred at %1,%2").arg(x).arg(y)));
+                }
+            QVERIFY(!inked.isEmpty());
+            const QRect around = inked.adjusted(-1, -1, 1, 1);
+            for (int y = around.top(); y <= around.bottom(); ++y)
+                for (int x = around.left(); x <= around.right(); ++x)
+                    if (!inked.contains(x, y))
+                        QVERIFY2(image.pixel(x, y) == fill,
+                                 qPrintable(QStringLiteral("no margin at %1,%2").arg(x).arg(y)));
+            drawn[place] = image.copy(inked);
+        }
+        setColorSymbolsShown(false);
+        QCOMPARE(drawn[0], drawn[1]);
     }
 };
 

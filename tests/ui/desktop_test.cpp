@@ -109,9 +109,11 @@ private slots:
         using app::CommandLineRequest;
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<CommandLineRequest>("request");
-        const auto row = [](const char* name, QStringList arguments, CommandLineRequest request) {
+        QTest::addColumn<bool>("colorSymbols");
+        const auto row = [](const char* name, QStringList arguments, CommandLineRequest request,
+                            bool colorSymbols = false) {
             arguments.prepend(QStringLiteral("kestrelink"));
-            QTest::newRow(name) << arguments << request;
+            QTest::newRow(name) << arguments << request << colorSymbols;
         };
         row("none", {}, CommandLineRequest::Play);
         row("--help", {"--help"}, CommandLineRequest::Help);
@@ -126,11 +128,21 @@ private slots:
         row("unknown before version", {"--fullscreen", "--version"}, CommandLineRequest::Version);
         row("both", {"--version", "--help"}, CommandLineRequest::Help);
         row("after the end of options", {"--", "--help"}, CommandLineRequest::Play);
+        row("color symbols", {"--color-symbols"}, CommandLineRequest::Play, true);
+        row("color symbols among others", {"-reverse", "--color-symbols", "puzzle.txt"},
+            CommandLineRequest::Play, true);
+        row("color symbols with help", {"--color-symbols", "--help"}, CommandLineRequest::Help,
+            true);
+        row("color symbols misspelt", {"--colour-symbols"}, CommandLineRequest::Play);
+        row("color symbols after the end of options", {"--", "--color-symbols"},
+            CommandLineRequest::Play);
     }
     void commandLine() {
         QFETCH(QStringList, arguments);
         QFETCH(app::CommandLineRequest, request);
+        QFETCH(bool, colorSymbols);
         QCOMPARE(app::commandLineRequest(arguments), request);
+        QCOMPARE(app::colorSymbolsRequested(arguments), colorSymbols);
     }
 
     // The files the desktop shows are the window icon's own drawing, each painted at its size.

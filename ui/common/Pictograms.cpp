@@ -84,11 +84,12 @@ SymbolBox symbolBox(const QRectF& devicePatch, qreal scale) {
     int size = qRound(7 * scale);
     if ((size - stroke) % 2 != 0)
         --size;
-    // The device pixels whose centres lie in the patch, as its fill covers them.
-    const int left = qCeil(devicePatch.left() - 0.5);
-    const int top = qCeil(devicePatch.top() - 0.5);
-    const int width = qFloor(devicePatch.right() - 0.5) - left + 1;
-    const int height = qFloor(devicePatch.bottom() - 0.5) - top + 1;
+    // The device pixels whose centres lie inside the patch: a centre on its edge may belong to
+    // the sunken edge instead.
+    const int left = qFloor(devicePatch.left() - 0.5) + 1;
+    const int top = qFloor(devicePatch.top() - 0.5) + 1;
+    const int width = qCeil(devicePatch.right() - 0.5) - left;
+    const int height = qCeil(devicePatch.bottom() - 0.5) - top;
     return {left + (width - size) / 2, top + (height - size) / 2, size, stroke};
 }
 
