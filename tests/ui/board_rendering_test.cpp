@@ -1,6 +1,6 @@
 // A board square painted at the screen's scale (each run sets QT_SCALE_FACTOR): its fill colour
-// stays inside its sunken edge, with no stripe of it outside the edge and no gap in it; a colour
-// symbol is crisp, inside the fill, and the same wherever the square stands.
+// stays inside its sunken edge, with no stripe of it outside the edge and no gap in it; the colour
+// symbols are crisp, unlike each other, inside the fill and the same wherever a square stands.
 #include "game/ColorSymbol.h"
 #include "game/Palette.h"
 #include "ui/common/ColorSymbols.h"
@@ -9,6 +9,7 @@
 #include "ui/common/Twips.h"
 #include "ui/game/CableConnector.h"
 
+#include <QBitArray>
 #include <QImage>
 #include <QPixmap>
 #include <QtTest>
@@ -20,8 +21,8 @@ using namespace kestrelink::ui;
 namespace {
 
 // A connector square of `color` at `at` on a board of its own, as painted on this screen, and
-// the device pixels inside its edge.
-QImage squareAt(QPoint at, Color color, QRect* inside = nullptr) {
+// the part inside its two-pixel edge in device pixels.
+QImage squareAt(QPoint at, Color color, QRectF& inner) {
     QWidget board;
     applyDesignPalette(board);
     board.resize(60, 70);
@@ -31,14 +32,9 @@ QImage squareAt(QPoint at, Color color, QRect* inside = nullptr) {
     square->setBackColor(color);
     board.show();
     const QImage image = board.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (inside != nullptr) {
-        const qreal scale = image.devicePixelRatio();
-        const QRectF inner = QRectF(square->geometry()).adjusted(2, 2, -2, -2);
-        *inside =
-            QRect(QPoint(int(std::ceil(inner.left() * scale)), int(std::ceil(inner.top() * scale))),
-                  QPoint(int(std::floor(inner.right() * scale)) - 1,
-                         int(std::floor(inner.bottom() * scale)) - 1));
-    }
+    const qreal scale = image.devicePixelRatio();
+    const QRectF edge = QRectF(square->geometry()).adjusted(2, 2, -2, -2);
+    inner = QRectF(edge.topLeft() * scale, edge.size() * scale);
     return image;
 }
 
@@ -57,24 +53,13 @@ private slots:
 
     void theFillStaysInsideTheEdge() {
         QFETCH(QPoint, at);
-        QWidget board;
-        applyDesignPalette(board);
-        board.resize(60, 70);
-        auto* square = new CableConnector(0, 1, &board);
-        square->setTwipRect(TwipRect{static_cast<float>(toTwips(at.x())),
-                                     static_cast<float>(toTwips(at.y())), 195, 195});
         const QColor yellow(255, 255, 0);
-        square->setBackColor(0x0000FFFF);
-        board.show();
-
-        const QImage image = board.grab().toImage();
+        QRectF inner;
+        const QImage image = squareAt(at, 0x0000FFFF, inner);
         const qreal scale = image.devicePixelRatio();
-        // Inside the two-pixel edge, in device pixels.
-        const QRectF inner = QRectF(square->geometry()).adjusted(2, 2, -2, -2);
         const QRect allowed(
-            QPoint(int(std::floor(inner.left() * scale)), int(std::floor(inner.top() * scale))),
-            QPoint(int(std::ceil(inner.right() * scale)) - 1,
-                   int(std::ceil(inner.bottom() * scale)) - 1));
+            QPoint(int(std::floor(inner.left())), int(std::floor(inner.top()))),
+            QPoint(int(std::ceil(inner.right())) - 1, int(std::ceil(inner.bottom())) - 1));
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 if (image.pixelColor(x, y) == yellow)
@@ -89,47 +74,55 @@ private slots:
                 QCOMPARE(image.pixelColor(x, y), yellow);
     }
 
-    // Each symbol at an even and an odd place: its ink keeps a margin of the colour all round,
-    // is the same pixel for pixel at both places, and, unless round, has no pixel that is
-    // neither ink nor colour.
-    void aSymbolIsCrispAndTheSameWhereverItStands_data() {
-        QTest::addColumn<Color>("color");
-        for (Color color : paletteColors())
-            QTest::newRow(std::string(*colorName(color)).c_str()) << color;
-    }
-
-    void aSymbolIsCrispAndTheSameWhereverItStands() {
-        QFETCH(Color, color);
+    // With the aid on, each symbol at an even and an odd place: crisp (unless round, every pixel
+    // is ink or colour), ringed by its colour, the same at both places, and unlike every other in
+    // at least a stroke's length of pixels (plus and dash, the closest, differ by the plus's
+    // upright arms).
+    void theSymbolsAreCrispDistinctAndTheSameEverywhere() {
         setColorSymbolsShown(true);
-        const QRgb fill = toQColor(color).rgb();
-        const QRgb ink = toQColor(symbolInk(color)).rgb();
-        const bool round =
-            colorSymbol(color) == ColorSymbol::Disc || colorSymbol(color) == ColorSymbol::Ring;
-        QImage drawn[2];
-        for (int place = 0; place < 2; ++place) {
-            QRect inside;
-            const QImage image =
-                squareAt(place == 0 ? QPoint(20, 30) : QPoint(21, 33), color, &inside);
-            QRect inked;
-            for (int y = inside.top(); y <= inside.bottom(); ++y)
-                for (int x = inside.left(); x <= inside.right(); ++x) {
-                    const QRgb pixel = image.pixel(x, y);
+        std::vector<QBitArray> masks;
+        int strokeLength = 0;
+        for (Color color : paletteColors()) {
+            const QRgb fill = toQColor(color).rgb();
+            const QRgb ink = toQColor(symbolInk(color)).rgb();
+            const bool round =
+                colorSymbol(color) == ColorSymbol::Disc || colorSymbol(color) == ColorSymbol::Ring;
+            QImage drawn[2];
+            for (int place = 0; place < 2; ++place) {
+                QRectF inner;
+                const QImage image =
+                    squareAt(place == 0 ? QPoint(20, 30) : QPoint(21, 33), color, inner);
+                const QRect inside(
+                    QPoint(int(std::ceil(inner.left())), int(std::ceil(inner.top()))),
+                    QPoint(int(std::floor(inner.right())) - 1,
+                           int(std::floor(inner.bottom())) - 1));
+                QBitArray mask(inside.width() * inside.height());
+                QRect inked;
+                for (int i = 0; i < mask.size(); ++i) {
+                    const QPoint at =
+                        inside.topLeft() + QPoint(i % inside.width(), i / inside.width());
+                    const QRgb pixel = image.pixel(at);
+                    QVERIFY2(round || pixel == fill || pixel == ink, "a blurred pixel");
+                    mask.setBit(i, pixel != fill);
                     if (pixel != fill)
-                        inked |= QRect(x, y, 1, 1);
-                    QVERIFY2(round || pixel == fill || pixel == ink,
-                             qPrintable(QStringLiteral("blurred at %1,%2").arg(x).arg(y)));
+                        inked |= QRect(at, QSize(1, 1));
                 }
-            QVERIFY(!inked.isEmpty());
-            const QRect around = inked.adjusted(-1, -1, 1, 1);
-            for (int y = around.top(); y <= around.bottom(); ++y)
-                for (int x = around.left(); x <= around.right(); ++x)
-                    if (!inked.contains(x, y))
-                        QVERIFY2(image.pixel(x, y) == fill,
-                                 qPrintable(QStringLiteral("no margin at %1,%2").arg(x).arg(y)));
-            drawn[place] = image.copy(inked);
+                const QRect around = inked.adjusted(-1, -1, 1, 1);
+                for (int y = around.top(); y <= around.bottom(); ++y)
+                    for (int x = around.left(); x <= around.right(); ++x)
+                        QVERIFY2(inked.contains(x, y) || image.pixel(x, y) == fill, "no margin");
+                drawn[place] = image.copy(inked);
+                if (place == 0)
+                    masks.push_back(mask);
+                if (colorSymbol(color) == ColorSymbol::Bar)
+                    strokeLength = inked.height();
+            }
+            QCOMPARE(drawn[0], drawn[1]);
         }
         setColorSymbolsShown(false);
-        QCOMPARE(drawn[0], drawn[1]);
+        for (std::size_t a = 0; a < masks.size(); ++a)
+            for (std::size_t b = a + 1; b < masks.size(); ++b)
+                QVERIFY((masks[a] ^ masks[b]).count(true) >= strokeLength - 1);
     }
 };
 
