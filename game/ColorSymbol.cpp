@@ -13,10 +13,11 @@ namespace {
 
 // In palette order. Colours that run together for some players get shapes of different kinds:
 // LightBlue, LightViolet, White and Pink (deuteranopia and tritanopia), Blue and Violet, Green
-// and Yellow, Brown and Black (protanopia). The two shapes closest to each other, the ring and
-// the square, go to Black and White, which nobody confuses and which take opposite inks.
+// and Yellow, Brown and Black (protanopia). The two outlines, ring and square, go to Black and
+// White, which nobody confuses and which take opposite inks; plus, dash and bar, which share
+// strokes, go to Green, Pink and Blue, which no deficiency runs together.
 constexpr std::array<ColorSymbol, kPaletteSize> kSymbols{
-    ColorSymbol::Disc,         // LightBlue
+    ColorSymbol::Dot,          // LightBlue
     ColorSymbol::Bar,          // Blue
     ColorSymbol::Plus,         // Green
     ColorSymbol::TriangleUp,   // Yellow

@@ -10,7 +10,7 @@
 namespace kestrelink {
 
 enum class ColorSymbol {
-    Disc,
+    Dot,
     Ring,
     Square,
     Diamond,
@@ -21,8 +21,6 @@ enum class ColorSymbol {
     Dash,
     Bar,
 };
-
-inline constexpr int kColorSymbolCount = 10;
 
 // The symbol of a palette colour; none for any other colour (the button face of a cover-up, a
 // system colour).

@@ -86,7 +86,7 @@ private slots:
             const QRgb fill = toQColor(color).rgb();
             const QRgb ink = toQColor(symbolInk(color)).rgb();
             const bool round =
-                colorSymbol(color) == ColorSymbol::Disc || colorSymbol(color) == ColorSymbol::Ring;
+                colorSymbol(color) == ColorSymbol::Dot || colorSymbol(color) == ColorSymbol::Ring;
             QImage drawn[2];
             for (int place = 0; place < 2; ++place) {
                 QRectF inner;

@@ -8,7 +8,6 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <algorithm>
-#include <cmath>
 
 namespace kestrelink::ui {
 
@@ -114,7 +113,7 @@ SymbolOutline symbolOutline(ColorSymbol symbol, const SymbolBox& b) {
     QPainterPath& path = out.path;
     path.setFillRule(Qt::OddEvenFill);
     switch (symbol) {
-    case ColorSymbol::Disc: {
+    case ColorSymbol::Dot: {
         // A dot of three pixels in seven, centred as the box is.
         int dot = qRound(s * 3 / 7);
         if ((b.size - dot) % 2 != 0)
@@ -145,7 +144,7 @@ SymbolOutline symbolOutline(ColorSymbol symbol, const SymbolBox& b) {
     case ColorSymbol::TriangleUp:
     case ColorSymbol::TriangleDown: {
         // Sides at 45 degrees: one pixel at the tip at scale 1, two more on each row, seven at
-        // the base, four rows in all; placed a little low, where a triangle looks centred.
+        // the base, four rows in all; placed so that its weight, not its box, sits in the middle.
         const int rows = (b.size + 1) / 2;
         const double tip = y + (b.size - rows) / 2;
         QPainterPath up;
@@ -164,8 +163,8 @@ SymbolOutline symbolOutline(ColorSymbol symbol, const SymbolBox& b) {
         path.addRect(QRectF(x + (s - w) / 2, y, w, s));
         break;
     case ColorSymbol::Cross: {
-        // Each diagonal covers an odd number of pixels of every row: one at scale 1, three from
-        // scale 2 on.
+        // Each diagonal covers an odd number of pixels of every row: one where strokes are a
+        // pixel wide, three where they are wider.
         const double half = b.stroke / 2 + 0.25;
         QPainterPath down;
         down.moveTo(x, y);
