@@ -327,11 +327,11 @@
     </message>
     <message>
         <source>Visit our Website %1 for the best in PC to PC </source>
-        <translation>Visita nuestra web %1 para lo mejor en productos de conexión </translation>
+        <translation>Visita nuestra web %1 para lo mejor en </translation>
     </message>
     <message>
         <source>Connection and Networking Products.</source>
-        <translation>de PC a PC y de redes.</translation>
+        <translation>productos de conexión de PC a PC y de redes.</translation>
     </message>
     <message>
         <source>Kestrelink® Connection Game - Alpha Version 1.0 (3-18-2002)</source>

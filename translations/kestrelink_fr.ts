@@ -195,11 +195,11 @@
     </message>
     <message>
         <source>Select Beginner level of play to start -- Select Advanced to hide Cable </source>
-        <translation>Choisissez le niveau Débutant pour commencer -- Le niveau Avancé cache les fiches </translation>
+        <translation>Choisissez le niveau Débutant pour commencer -- Le niveau Avancé cache </translation>
     </message>
     <message>
         <source>Connectors to make the game more difficult.</source>
-        <translation>des câbles pour rendre le jeu plus difficile.</translation>
+        <translation>les fiches des câbles pour rendre le jeu plus difficile.</translation>
     </message>
     <message>
         <source>Set the &quot;Number of PCs to Connect&quot; using the scroll bar -- </source>

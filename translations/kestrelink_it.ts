@@ -327,11 +327,11 @@
     </message>
     <message>
         <source>Visit our Website %1 for the best in PC to PC </source>
-        <translation>Visita il nostro sito %1 per il meglio dei prodotti di connessione </translation>
+        <translation>Visita il nostro sito %1 per il meglio dei </translation>
     </message>
     <message>
         <source>Connection and Networking Products.</source>
-        <translation>da PC a PC e di rete.</translation>
+        <translation>prodotti di connessione da PC a PC e di rete.</translation>
     </message>
     <message>
         <source>Kestrelink® Connection Game - Alpha Version 1.0 (3-18-2002)</source>

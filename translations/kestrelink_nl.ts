@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>Visit our Website %1 for the best in PC to PC </source>
-        <translation>Bezoek onze website %1 voor het beste op het gebied van </translation>
+        <translation>Bezoek onze website %1 voor het beste in </translation>
     </message>
     <message>
         <source>Connection and Networking Products.</source>

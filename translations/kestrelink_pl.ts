@@ -327,11 +327,11 @@
     </message>
     <message>
         <source>Visit our Website %1 for the best in PC to PC </source>
-        <translation>Odwiedź naszą stronę %1, a znajdziesz najlepsze produkty </translation>
+        <translation>Odwiedź naszą stronę %1, a znajdziesz </translation>
     </message>
     <message>
         <source>Connection and Networking Products.</source>
-        <translation>do łączenia komputerów i budowy sieci.</translation>
+        <translation>najlepsze produkty do łączenia komputerów i budowy sieci.</translation>
     </message>
     <message>
         <source>Kestrelink® Connection Game - Alpha Version 1.0 (3-18-2002)</source>

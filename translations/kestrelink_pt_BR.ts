@@ -327,11 +327,11 @@
     </message>
     <message>
         <source>Visit our Website %1 for the best in PC to PC </source>
-        <translation>Visite nosso site %1 para o melhor em produtos de conexão </translation>
+        <translation>Visite nosso site %1 para o melhor em </translation>
     </message>
     <message>
         <source>Connection and Networking Products.</source>
-        <translation>de PC a PC e de redes.</translation>
+        <translation>produtos de conexão de PC a PC e de redes.</translation>
     </message>
     <message>
         <source>Kestrelink® Connection Game - Alpha Version 1.0 (3-18-2002)</source>

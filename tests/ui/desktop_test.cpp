@@ -384,6 +384,14 @@ private slots:
         const QString playNow = startup.findChild<QPushButton*>(QStringLiteral("cmdPlay"))->text();
         QCOMPARE(playNow != QStringLiteral("Play Now"), hasCatalogue);
         QStringList clipped = clippedTexts(startup) + clippedTexts(help) + clippedTexts(game);
+        // The help text scrolls, but is laid out line by line: no line is broken in two.
+        help.show();
+        auto* helpText = help.findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
+        const int lineRoom =
+            helpText->viewport()->width() - 2 * qCeil(helpText->document()->documentMargin());
+        for (const QString& line : helpText->toPlainText().split(QLatin1Char('\n')))
+            if (helpText->fontMetrics().horizontalAdvance(line.trimmed()) > lineRoom)
+                clipped << QStringLiteral("Text2: ") + line;
         // The verdicts' messages too, which take the instruction's place in the same label.
         auto* message = game.findChild<CaptionLabel*>(QStringLiteral("lblCongratulations"));
         for (const QString& verdict : {wrongWiringMessage(), correctWiringMessage()}) {
