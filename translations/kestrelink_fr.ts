@@ -251,11 +251,11 @@
     </message>
     <message>
         <source>Right-Mouse-Click on a Cable Connector or Drag the Cable Connector off </source>
-        <translation>Un clic droit sur une fiche, ou la faire glisser hors du </translation>
+        <translation>Pour débrancher une fiche, faites un clic droit dessus ou faites-la </translation>
     </message>
     <message>
         <source>the PC Connector to disconnect.</source>
-        <translation>connecteur de PC, la débranche.</translation>
+        <translation>glisser hors du connecteur de PC.</translation>
     </message>
     <message>
         <source>If you incorrectly connect the PCs, the display will indicate this.</source>

@@ -26,7 +26,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -194,9 +193,10 @@ void addLocaleRows() {
 
 // Answers the next modal dialog of type T once it is on screen. Gives up after five seconds,
 // closing whatever modal dialog is open, so a missing dialog fails the test instead of hanging;
-// deleting the returned timer stops the wait.
-template <typename T> QPointer<QTimer> whenModal(std::function<void(T*)> answer) {
+// a wait still pending when a test ends is dropped then (cleanup()).
+template <typename T> void whenModal(std::function<void(T*)> answer) {
     auto* timer = new QTimer(qApp);
+    timer->setObjectName(QStringLiteral("whenModal"));
     auto ticks = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, ticks, answer] {
         auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
@@ -212,7 +212,6 @@ template <typename T> QPointer<QTimer> whenModal(std::function<void(T*)> answer)
         timer->deleteLater();
     });
     timer->start(10);
-    return timer;
 }
 
 // What of `dialog` does not fit: a text its control clips, or the dialog itself its screen.
@@ -230,6 +229,9 @@ QStringList dialogProblems(QDialog& dialog) {
 class DesktopTest : public QObject {
     Q_OBJECT
 private slots:
+    // A dialog a failed test never saw is not answered in the next one.
+    void cleanup() { qDeleteAll(qApp->findChildren<QTimer*>(QStringLiteral("whenModal"))); }
+
     void commandLine_data() {
         using app::CommandLineRequest;
         QTest::addColumn<QStringList>("arguments");
@@ -470,7 +472,7 @@ private slots:
         state.GameWindowIsOpen = false;
         startup.unlockSettings();
         startup.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(16);
-        const QPointer<QTimer> refusal = whenModal<QMessageBox>([&](QMessageBox* box) {
+        whenModal<QMessageBox>([&](QMessageBox* box) {
             seen << QStringLiteral("refusal");
             problems += dialogProblems(*box);
             box->accept();
@@ -479,7 +481,6 @@ private slots:
                           Qt::LeftButton);
         const bool refused = seen.endsWith(QStringLiteral("refusal"));
         if (!refused) {
-            delete refusal.data();
             QVERIFY(startup.gameWindowHost().isOpen());
             startup.gameWindowHost().close();
         }
