@@ -359,7 +359,9 @@ class Program:
         self.report_prefix = os.path.join(screen.out_dir, "%s-sanitizer" % name)
         for old in sanitizer_reports(self.report_prefix):
             os.remove(old)
-        env = dict(screen.env, KESTRELINK_SEED=str(seed), QT_QPA_PLATFORM="xcb")
+        # In English whatever the tester's language: windows and boxes are found by their titles.
+        env = dict(screen.env, KESTRELINK_SEED=str(seed), QT_QPA_PLATFORM="xcb",
+                   LC_ALL="C.UTF-8", LANGUAGE="")
         env.update(sanitizer_environment(self.report_prefix))
         self.output = open(self.output_path, "w")
         self.process = subprocess.Popen([binary], env=env, stdout=self.output,
