@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
-        <translation>Auf jedem Anschluss und Stecker ein Symbol für seine Farbe zeigen, damit die Farben zu unterscheiden sind.</translation>
+        <translation>Zeigt auf jedem Anschluss und Stecker ein Symbol für seine Farbe, damit die Farben zu unterscheiden sind.</translation>
     </message>
 </context>
 <context>

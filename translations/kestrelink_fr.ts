@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
-        <translation>Affiche sur chaque connecteur et chaque fiche un symbole de sa couleur, pour distinguer les couleurs.</translation>
+        <translation>Afficher sur chaque connecteur et chaque fiche un symbole de sa couleur, pour distinguer les couleurs.</translation>
     </message>
 </context>
 <context>
