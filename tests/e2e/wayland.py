@@ -4,8 +4,9 @@ X server, and the game (QT_QPA_PLATFORM=wayland) is driven with xdotool on that 
 screen shows weston's output at its top-left corner. The compositor is asked to maximise and to
 make full-screen the start-up and the game window (the program must live on and keep the
 windows' sizes), a 4-PC game is won by drag and drop, the windows are closed by their close
-boxes, and on a 640 x 480 output 16 PCs are refused with the screen-size message. Every program
-is ended by its process id; an ordinary run must print nothing at all.
+boxes, a key asks for the report, and on a 640 x 480 output 16 PCs are refused with the
+screen-size message. Every program is ended by its process id; an ordinary run must print
+nothing at all.
 
   wayland.py --game build/kestrelink --out DIR          (the X server comes from scripts/test)
 
@@ -60,10 +61,15 @@ class Weston:
         self.socket = "kestrelink-%d" % os.getpid()
         self.log_path = os.path.join(screen.out_dir, "%s-weston.txt" % name)
         self.log = open(self.log_path, "w")
+        # No on-screen keyboard over the windows whenever a text box has the focus: weston
+        # starts none when the input method's path is empty.
+        config = os.path.join(self.runtime, "weston.ini")
+        with open(config, "w") as f:
+            f.write("[input-method]\npath=\n")
         env = dict(screen.env, XDG_RUNTIME_DIR=self.runtime)
         env.pop("WAYLAND_DISPLAY", None)
         self.process = subprocess.Popen(
-            ["weston", "--backend=x11-backend.so", "--use-pixman", "--no-config",
+            ["weston", "--backend=x11-backend.so", "--use-pixman", "--config=" + config,
              "--idle-time=0", "--socket=" + self.socket,
              "--width=%d" % width, "--height=%d" % height],
             env=env, stdout=self.log, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
@@ -286,6 +292,21 @@ class WaylandPlayer(Player):
         self.wait_faces(view, "smile", "win on Wayland")
         self.step("win at 4 PCs: every cable plugged by drag and drop, smiling faces")
         self.screen.screenshot("won-on-weston")
+
+        # A character key inside the framed window still asks for the report. (Weston leaves no
+        # window with the keyboard after a drag: a press on the caption gives it back.)
+        self.screen.click(*Desktop.title(game))
+        desktop.wait_frame(game_width, "game", 5, active=True)
+        self.screen.key("k")
+        self.expect(xgame.wait_until(lambda: not any(f[4] for f in desktop.frames()), 10),
+                    "the report's input box over the game after a key")
+        self.alive("the report's input box")
+
+        time.sleep(0.3)
+        self.screen.screenshot("report-box-on-weston")
+        self.screen.key("Escape")
+        game = desktop.wait_frame(game_width, "game", 10)
+        self.step("a key in the game window asked for the report; Escape left it unwritten")
 
         # The close box runs the game window's closing steps: they give the settings back,
         # so Play Now opens a game again.

@@ -126,6 +126,8 @@ bool CaptionFrame::eventFilter(QObject* watched, QEvent* event) {
         followClientSize();
         break;
     case QEvent::ShowToParent:
+        // A hidden widget reports no resize, so the size is taken again as it shows.
+        followClientSize();
         show();
         break;
     case QEvent::HideToParent:
