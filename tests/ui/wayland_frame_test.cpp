@@ -5,11 +5,13 @@
 #include "ui/common/FixedWindowStates.h"
 #include "ui/common/WindowFrame.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 
 using namespace kestrelink::ui;
 
@@ -33,6 +35,13 @@ class WaylandFrameTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Whatever a test did, once its windows have gone no frame is left behind.
+    void cleanup() {
+        QTRY_VERIFY(!std::any_of(
+            QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
+            [](QWidget* widget) { return qobject_cast<CaptionFrame*>(widget) != nullptr; }));
+    }
+
     void theFrameCarriesTheClientsTitleAndSize() {
         Client client;
         client.setWindowTitle(QStringLiteral("First"));
