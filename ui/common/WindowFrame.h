@@ -10,7 +10,9 @@ class QScreen;
 
 namespace kestrelink::ui {
 
-// Fixed border, close box only, the window icon. The client size is fixed to `clientSize`.
+// Fixed border, close box only, the window icon. The client size is fixed to `clientSize`. On
+// Wayland a parentless window goes into a caption frame of its own (CaptionFrame), and any fixed
+// window is kept out of the maximised and full-screen states (keepFixedWindowsNormal).
 void applyFixedSingleBorder(QWidget& window, const QSize& clientSize);
 
 // The size the frame adds around the client area: the window's own caption frame where it has
