@@ -14,6 +14,10 @@
         <source>Connect all the PCs into one ring of cables, as fast as you can.</source>
         <translation>Alle PCs so schnell wie möglich mit Kabeln zu einem Ring verbinden.</translation>
     </message>
+    <message>
+        <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
+        <translation>Zeigt auf jedem Anschluss und Stecker ein Symbol für seine Farbe, damit die Farben zu unterscheiden sind.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

@@ -7,6 +7,10 @@
         <source>Connect all the PCs into one ring of cables, as fast as you can.</source>
         <translation>Une todos los PC en un solo anillo de cables, lo más rápido que puedas.</translation>
     </message>
+    <message>
+        <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
+        <translation>Muestra en cada conector y clavija un símbolo de su color, para distinguir los colores.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

@@ -7,6 +7,10 @@
         <source>Connect all the PCs into one ring of cables, as fast as you can.</source>
         <translation>Reliez tous les PC en un seul anneau de câbles, le plus vite possible.</translation>
     </message>
+    <message>
+        <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
+        <translation>Afficher sur chaque connecteur et chaque fiche un symbole de sa couleur, pour distinguer les couleurs.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

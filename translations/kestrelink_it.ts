@@ -7,6 +7,10 @@
         <source>Connect all the PCs into one ring of cables, as fast as you can.</source>
         <translation>Collega tutti i PC in un unico anello di cavi, il più in fretta possibile.</translation>
     </message>
+    <message>
+        <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
+        <translation>Mostra su ogni presa e spina un simbolo del suo colore, per distinguere i colori.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

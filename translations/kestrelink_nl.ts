@@ -7,6 +7,10 @@
         <source>Connect all the PCs into one ring of cables, as fast as you can.</source>
         <translation>Verbind alle pc&apos;s zo snel mogelijk met kabels tot één ring.</translation>
     </message>
+    <message>
+        <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
+        <translation>Toont op elke aansluiting en stekker een symbool voor de kleur, om de kleuren uit elkaar te houden.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

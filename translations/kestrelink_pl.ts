@@ -7,6 +7,10 @@
         <source>Connect all the PCs into one ring of cables, as fast as you can.</source>
         <translation>Jak najszybciej połącz kablami wszystkie komputery w jeden pierścień.</translation>
     </message>
+    <message>
+        <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
+        <translation>Pokazuje na każdym gnieździe i wtyczce symbol jego koloru, aby odróżnić kolory.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

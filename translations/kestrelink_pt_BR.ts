@@ -7,6 +7,10 @@
         <source>Connect all the PCs into one ring of cables, as fast as you can.</source>
         <translation>Ligue todos os PCs em um único anel de cabos, o mais rápido que puder.</translation>
     </message>
+    <message>
+        <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
+        <translation>Mostra em cada conector e plugue um símbolo da sua cor, para distinguir as cores.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

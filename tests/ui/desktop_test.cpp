@@ -236,9 +236,11 @@ private slots:
         using app::CommandLineRequest;
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<CommandLineRequest>("request");
-        const auto row = [](const char* name, QStringList arguments, CommandLineRequest request) {
+        QTest::addColumn<bool>("colorSymbols");
+        const auto row = [](const char* name, QStringList arguments, CommandLineRequest request,
+                            bool colorSymbols = false) {
             arguments.prepend(QStringLiteral("kestrelink"));
-            QTest::newRow(name) << arguments << request;
+            QTest::newRow(name) << arguments << request << colorSymbols;
         };
         row("none", {}, CommandLineRequest::Play);
         row("--help", {"--help"}, CommandLineRequest::Help);
@@ -253,11 +255,16 @@ private slots:
         row("unknown before version", {"--fullscreen", "--version"}, CommandLineRequest::Version);
         row("both", {"--version", "--help"}, CommandLineRequest::Help);
         row("after the end of options", {"--", "--help"}, CommandLineRequest::Play);
+        row("color symbols", {"-reverse", "--color-symbols"}, CommandLineRequest::Play, true);
+        row("color symbols and help", {"--color-symbols", "-h"}, CommandLineRequest::Help, true);
+        row("color symbols as an argument", {"--", "--color-symbols"}, CommandLineRequest::Play);
     }
     void commandLine() {
         QFETCH(QStringList, arguments);
         QFETCH(app::CommandLineRequest, request);
+        QFETCH(bool, colorSymbols);
         QCOMPARE(app::commandLineRequest(arguments), request);
+        QCOMPARE(app::colorSymbolsRequested(arguments), colorSymbols);
     }
 
     // The files the desktop shows are the window icon's own drawing, each painted at its size.

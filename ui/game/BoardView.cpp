@@ -110,6 +110,7 @@ void BoardView::addControls(int connectorCount, int pcCount) {
         auto* pcConnector = new BoardControl(j, BoardControl::Border::Sunken, &window_);
         pcConnector->setObjectName(QStringLiteral("ThePcConnector%1").arg(j));
         pcConnector->setBackColor(kDefinedConnectorColor);
+        pcConnector->setCarriesColorSymbol(true);
         pcConnector->setPassesInputThrough(true);
         pcConnector->hide();
         accessibility::markAsPicture(*pcConnector, pcConnectorName(j));
