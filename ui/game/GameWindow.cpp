@@ -101,6 +101,9 @@ GameWindow::GameWindow(GameState& state, StartupSettings& settings, RandomSource
     verdictNotice_ = new QWidget(controls_.lblCongratulations);
     verdictNotice_->setObjectName(QStringLiteral("verdictNotice"));
     accessibility::markAsNotice(*verdictNotice_);
+    // Named like the message until a verdict renames it.
+    accessibility::setName(*verdictNotice_,
+                           accessibility::withoutPadding(controls_.lblCongratulations->caption()));
     connectHandlers();
     addCommandShortcuts();
     orderTabStops();
