@@ -15,6 +15,12 @@ KESTRELINK_PACKAGES=(
 )
 # What the games played through X need: a private X server, synthetic input, screenshots.
 KESTRELINK_X11_PACKAGES=(xvfb xdotool imagemagick python3)
+# What the game played with a screen reader needs besides: a small window manager, the session
+# and accessibility buses, a speech server (its output goes to a file) and the screen reader.
+KESTRELINK_SCREEN_READER_PACKAGES=(
+    matchbox-window-manager dbus-daemon dbus-bin at-spi2-core
+    speech-dispatcher speech-dispatcher-audio-plugins orca
+)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

@@ -13,13 +13,13 @@ import time
 # What the desktop needs, as the distribution names the programs.
 PROGRAMS = {
     "Xvfb": "xvfb",
-    "dbus-daemon": "dbus",
+    "dbus-daemon": "dbus-daemon",
     "/usr/libexec/at-spi-bus-launcher": "at-spi2-core",
     "matchbox-window-manager": "matchbox-window-manager",
     "speech-dispatcher": "speech-dispatcher",
     "/usr/lib/speech-dispatcher-modules/sd_generic": "speech-dispatcher",
     "orca": "orca",
-    "dbus-send": "dbus",
+    "dbus-send": "dbus-bin",
     "xdotool": "xdotool",
     "import": "imagemagick",
 }

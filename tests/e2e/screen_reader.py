@@ -8,8 +8,8 @@ plugging every cable connector from its menu into the PC connector its colours c
   screen_reader.py --game build/kestrelink --out DIR
 
 It starts its own desktop (desktop.py) and ends it by process id. Every utterance is kept in
-DIR/spoken.txt; the run's steps, each with the time it took, in DIR/summary.txt. Exits 77
-(skipped) when a program the desktop needs is not installed, saying which.
+DIR/spoken.txt, the steps with their times in DIR/steps.txt, the result in DIR/summary.txt.
+Exits 77 (skipped) when a program the desktop needs is not installed, saying which.
 """
 import argparse
 import os

@@ -62,13 +62,13 @@ QString translated(const char* text) {
 QString choiceText(const ConnectorChoice& choice) {
     switch (choice.kind) {
     case ConnectorChoice::Kind::Plug:
-        return translated("Plug into PC %1, connector %2")
+        return QCoreApplication::translate("GameWindow", "Plug into PC %1, connector %2")
             .arg(pcOfConnector(choice.pcConnector) + 1)
             .arg(choice.pcConnector % 2 + 1);
     case ConnectorChoice::Kind::Unplug:
-        return translated("Unplug");
+        return QCoreApplication::translate("GameWindow", "Unplug");
     case ConnectorChoice::Kind::Mark:
-        return translated("Mark this cable");
+        return QCoreApplication::translate("GameWindow", "Mark this cable");
     }
     return {};
 }
@@ -226,13 +226,16 @@ void GameWindow::renderClock() {
     // the game. The current time, and the elapsed time while a game runs, change every second:
     // in a name they would be news every second, so they are read from the box's text instead.
     accessibility::setName(*controls_.txtStartingTime,
-                           translated("Starting time %1").arg(clockText(clock.startingTimeText)));
+                           QCoreApplication::translate("GameWindow", "Starting time %1")
+                               .arg(clockText(clock.startingTimeText)));
     accessibility::setName(*controls_.txtEndingTimeTime,
-                           translated("Ending time %1").arg(clockText(clock.endingTimeText)));
+                           QCoreApplication::translate("GameWindow", "Ending time %1")
+                               .arg(clockText(clock.endingTimeText)));
     accessibility::setName(*controls_.txtElapsedTime,
                            clock.GameIsFinished
-                               ? translated("Elapsed time %1").arg(clockText(clock.elapsedTimeText))
-                               : translated("Elapsed time"));
+                               ? QCoreApplication::translate("GameWindow", "Elapsed time %1")
+                                     .arg(clockText(clock.elapsedTimeText))
+                               : QCoreApplication::translate("GameWindow", "Elapsed time"));
 }
 
 void GameWindow::ReDrawCables() {
