@@ -218,10 +218,15 @@ void GameWindow::render() {
 
 void GameWindow::renderClock() {
     const GameClockState& clock = state_.clock;
-    controls_.txtCurrentTime->setText(clockText(clock.currentTimeText));
-    controls_.txtStartingTime->setText(clockText(clock.startingTimeText));
-    controls_.txtEndingTimeTime->setText(clockText(clock.endingTimeText));
-    controls_.txtElapsedTime->setText(clockText(clock.elapsedTimeText));
+    // Every text set is news to a screen reader, changed or not, and a move redraws the clock.
+    const auto show = [](QLineEdit& box, const QString& text) {
+        if (box.text() != text)
+            box.setText(text);
+    };
+    show(*controls_.txtCurrentTime, clockText(clock.currentTimeText));
+    show(*controls_.txtStartingTime, clockText(clock.startingTimeText));
+    show(*controls_.txtEndingTimeTime, clockText(clock.endingTimeText));
+    show(*controls_.txtElapsedTime, clockText(clock.elapsedTimeText));
     // A screen reader reads a box by its name, so the names carry the times that change with
     // the game. The current time, and the elapsed time while a game runs, change every second:
     // in a name they would be news every second, so they are read from the box's text instead.
