@@ -134,7 +134,7 @@ void GameWindow::connectHandlers() {
 
 void GameWindow::addCommandShortcuts() {
     // Alt and a letter: the captions stay as they are, and no character is typed, so the report
-    // is not offered.
+    // is not offered. Each catalogue picks letters that follow its own captions.
     const std::pair<QPushButton*, const char*> commands[] = {
         {controls_.cmdNewGame, QT_TRANSLATE_NOOP("GameWindow", "Alt+N")},
         {controls_.cmdRestartCurrentGame, QT_TRANSLATE_NOOP("GameWindow", "Alt+R")},
