@@ -354,7 +354,9 @@ class Program:
     """The game process: started with a fixed deal and sanitizer reports sent to files, ended
     by its process id."""
 
-    def __init__(self, binary, screen, seed, name):
+    def __init__(self, binary, screen, seed, name, platform=None):
+        """platform: variables that put the program on another platform than X (a value of
+        None removes the variable)."""
         self.output_path = os.path.join(screen.out_dir, "%s-output.txt" % name)
         self.report_prefix = os.path.join(screen.out_dir, "%s-sanitizer" % name)
         for old in sanitizer_reports(self.report_prefix):
@@ -362,6 +364,11 @@ class Program:
         # In English whatever the tester's language: windows and boxes are found by their titles.
         env = dict(screen.env, KESTRELINK_SEED=str(seed), QT_QPA_PLATFORM="xcb",
                    LC_ALL="C.UTF-8", LANGUAGE="")
+        for variable, value in (platform or {}).items():
+            if value is None:
+                env.pop(variable, None)
+            else:
+                env[variable] = value
         env.update(sanitizer_environment(self.report_prefix))
         self.output = open(self.output_path, "w")
         self.process = subprocess.Popen([binary], env=env, stdout=self.output,

@@ -411,8 +411,9 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 bool GameWindow::isCharacterKeyForThisWindow(QObject* watched, QEvent* event) const {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
+    // The window may sit inside a caption frame of its own, which is then the top level.
     const auto* widget = static_cast<QWidget*>(watched);
-    if (widget->window() != this)
+    if (widget != this && !isAncestorOf(widget))
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
