@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CaptionFrame</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Connect all the PCs into one ring of cables, as fast as you can.</source>
