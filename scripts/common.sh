@@ -16,6 +16,12 @@ KESTRELINK_PACKAGES=(
 # What the games played through X need: a private X server, synthetic input, screenshots; and
 # for the game played on Wayland, a compositor that runs inside that server and Qt's platform.
 KESTRELINK_X11_PACKAGES=(xvfb xdotool imagemagick python3 weston qt6-wayland)
+# What the game played with a screen reader needs besides: a small window manager, the session
+# and accessibility buses, a speech server (its output goes to a file) and the screen reader.
+KESTRELINK_SCREEN_READER_PACKAGES=(
+    matchbox-window-manager dbus-daemon dbus-bin at-spi2-core
+    speech-dispatcher speech-dispatcher-audio-plugins orca
+)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

@@ -179,23 +179,91 @@
     </message>
     <message>
         <source>%1, free</source>
-        <translation>%1, libre</translation>
+        <translation type="vanished">%1, libre</translation>
     </message>
     <message>
         <source>%1, holds cable connector %2</source>
-        <translation>%1, con la clavija %2</translation>
+        <translation type="vanished">%1, con la clavija %2</translation>
     </message>
     <message>
         <source>Cable %1, %2, plugged into PC %3, connector %4</source>
-        <translation>Cable %1, %2, enchufado al PC %3, conector %4</translation>
+        <translation type="vanished">Cable %1, %2, enchufado al PC %3, conector %4</translation>
     </message>
     <message>
         <source>Cable %1, covered, at home</source>
-        <translation>Cable %1, tapado, en su sitio inicial</translation>
+        <translation type="vanished">Cable %1, tapado, en su sitio inicial</translation>
     </message>
     <message>
         <source>Cable %1, %2, at home</source>
-        <translation>Cable %1, %2, en su sitio inicial</translation>
+        <translation type="vanished">Cable %1, %2, en su sitio inicial</translation>
+    </message>
+    <message>
+        <source>%1, %2, free</source>
+        <translation>%1, %2, libre</translation>
+    </message>
+    <message>
+        <source>%1, %2, holds cable connector %3</source>
+        <translation>%1, %2, con la clavija %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, plugged into %3</source>
+        <translation>%1, %2, enchufada en %3</translation>
+    </message>
+    <message>
+        <source>%1, covered, at home</source>
+        <translation>%1, tapada, en su sitio inicial</translation>
+    </message>
+    <message>
+        <source>%1, %2, at home</source>
+        <translation>%1, %2, en su sitio inicial</translation>
+    </message>
+    <message>
+        <source>Cable %1</source>
+        <translation>Cable %1</translation>
+    </message>
+    <message>
+        <source>Plug into PC %1, connector %2</source>
+        <translation>Enchufar al PC %1, conector %2</translation>
+    </message>
+    <message>
+        <source>Unplug</source>
+        <translation>Desenchufar</translation>
+    </message>
+    <message>
+        <source>Mark this cable</source>
+        <translation>Marcar este cable</translation>
+    </message>
+    <message>
+        <source>Alt+N</source>
+        <translation>Alt+N</translation>
+    </message>
+    <message>
+        <source>Alt+R</source>
+        <translation>Alt+R</translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <translation>Alt+V</translation>
+    </message>
+    <message>
+        <source>Alt+H</source>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>Alt+Q</source>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>Starting time %1</source>
+        <translation>Hora de inicio %1</translation>
+    </message>
+    <message>
+        <source>Ending time %1</source>
+        <translation>Hora de fin %1</translation>
+    </message>
+    <message>
+        <source>Elapsed time %1</source>
+        <translation>Tiempo transcurrido %1</translation>
     </message>
 </context>
 <context>

@@ -179,23 +179,91 @@
     </message>
     <message>
         <source>%1, free</source>
-        <translation>%1, libre</translation>
+        <translation type="vanished">%1, libre</translation>
     </message>
     <message>
         <source>%1, holds cable connector %2</source>
-        <translation>%1, occupé par la fiche %2</translation>
+        <translation type="vanished">%1, occupé par la fiche %2</translation>
     </message>
     <message>
         <source>Cable %1, %2, plugged into PC %3, connector %4</source>
-        <translation>Câble %1, %2, branché sur le PC %3, connecteur %4</translation>
+        <translation type="vanished">Câble %1, %2, branché sur le PC %3, connecteur %4</translation>
     </message>
     <message>
         <source>Cable %1, covered, at home</source>
-        <translation>Câble %1, caché, à sa place de départ</translation>
+        <translation type="vanished">Câble %1, caché, à sa place de départ</translation>
     </message>
     <message>
         <source>Cable %1, %2, at home</source>
-        <translation>Câble %1, %2, à sa place de départ</translation>
+        <translation type="vanished">Câble %1, %2, à sa place de départ</translation>
+    </message>
+    <message>
+        <source>%1, %2, free</source>
+        <translation>%1, %2, libre</translation>
+    </message>
+    <message>
+        <source>%1, %2, holds cable connector %3</source>
+        <translation>%1, %2, occupé par la fiche %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, plugged into %3</source>
+        <translation>%1, %2, branchée sur %3</translation>
+    </message>
+    <message>
+        <source>%1, covered, at home</source>
+        <translation>%1, cachée, à sa place de départ</translation>
+    </message>
+    <message>
+        <source>%1, %2, at home</source>
+        <translation>%1, %2, à sa place de départ</translation>
+    </message>
+    <message>
+        <source>Cable %1</source>
+        <translation>Câble %1</translation>
+    </message>
+    <message>
+        <source>Plug into PC %1, connector %2</source>
+        <translation>Brancher sur le PC %1, connecteur %2</translation>
+    </message>
+    <message>
+        <source>Unplug</source>
+        <translation>Débrancher</translation>
+    </message>
+    <message>
+        <source>Mark this cable</source>
+        <translation>Marquer ce câble</translation>
+    </message>
+    <message>
+        <source>Alt+N</source>
+        <translation>Alt+N</translation>
+    </message>
+    <message>
+        <source>Alt+R</source>
+        <translation>Alt+R</translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <translation>Alt+V</translation>
+    </message>
+    <message>
+        <source>Alt+H</source>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>Alt+Q</source>
+        <translation>Alt+Q</translation>
+    </message>
+    <message>
+        <source>Starting time %1</source>
+        <translation>Heure de début %1</translation>
+    </message>
+    <message>
+        <source>Ending time %1</source>
+        <translation>Heure de fin %1</translation>
+    </message>
+    <message>
+        <source>Elapsed time %1</source>
+        <translation>Temps écoulé %1</translation>
     </message>
 </context>
 <context>

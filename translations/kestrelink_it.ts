@@ -179,23 +179,91 @@
     </message>
     <message>
         <source>%1, free</source>
-        <translation>%1, libera</translation>
+        <translation type="vanished">%1, libera</translation>
     </message>
     <message>
         <source>%1, holds cable connector %2</source>
-        <translation>%1, con la spina %2</translation>
+        <translation type="vanished">%1, con la spina %2</translation>
     </message>
     <message>
         <source>Cable %1, %2, plugged into PC %3, connector %4</source>
-        <translation>Cavo %1, %2, inserito nel PC %3, presa %4</translation>
+        <translation type="vanished">Cavo %1, %2, inserito nel PC %3, presa %4</translation>
     </message>
     <message>
         <source>Cable %1, covered, at home</source>
-        <translation>Cavo %1, coperto, al suo posto</translation>
+        <translation type="vanished">Cavo %1, coperto, al suo posto</translation>
     </message>
     <message>
         <source>Cable %1, %2, at home</source>
-        <translation>Cavo %1, %2, al suo posto</translation>
+        <translation type="vanished">Cavo %1, %2, al suo posto</translation>
+    </message>
+    <message>
+        <source>%1, %2, free</source>
+        <translation>%1, %2, libera</translation>
+    </message>
+    <message>
+        <source>%1, %2, holds cable connector %3</source>
+        <translation>%1, %2, con la spina %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, plugged into %3</source>
+        <translation>%1, %2, inserita in %3</translation>
+    </message>
+    <message>
+        <source>%1, covered, at home</source>
+        <translation>%1, coperta, al suo posto</translation>
+    </message>
+    <message>
+        <source>%1, %2, at home</source>
+        <translation>%1, %2, al suo posto</translation>
+    </message>
+    <message>
+        <source>Cable %1</source>
+        <translation>Cavo %1</translation>
+    </message>
+    <message>
+        <source>Plug into PC %1, connector %2</source>
+        <translation>Inserisci nel PC %1, presa %2</translation>
+    </message>
+    <message>
+        <source>Unplug</source>
+        <translation>Estrai</translation>
+    </message>
+    <message>
+        <source>Mark this cable</source>
+        <translation>Segna questo cavo</translation>
+    </message>
+    <message>
+        <source>Alt+N</source>
+        <translation>Alt+N</translation>
+    </message>
+    <message>
+        <source>Alt+R</source>
+        <translation>Alt+R</translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <translation>Alt+M</translation>
+    </message>
+    <message>
+        <source>Alt+H</source>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>Alt+Q</source>
+        <translation>Alt+E</translation>
+    </message>
+    <message>
+        <source>Starting time %1</source>
+        <translation>Ora di inizio %1</translation>
+    </message>
+    <message>
+        <source>Ending time %1</source>
+        <translation>Ora di fine %1</translation>
+    </message>
+    <message>
+        <source>Elapsed time %1</source>
+        <translation>Tempo trascorso %1</translation>
     </message>
 </context>
 <context>

@@ -179,23 +179,91 @@
     </message>
     <message>
         <source>%1, free</source>
-        <translation>%1, vrij</translation>
+        <translation type="vanished">%1, vrij</translation>
     </message>
     <message>
         <source>%1, holds cable connector %2</source>
-        <translation>%1, met kabelstekker %2</translation>
+        <translation type="vanished">%1, met kabelstekker %2</translation>
     </message>
     <message>
         <source>Cable %1, %2, plugged into PC %3, connector %4</source>
-        <translation>Kabel %1, %2, zit in pc %3, aansluiting %4</translation>
+        <translation type="vanished">Kabel %1, %2, zit in pc %3, aansluiting %4</translation>
     </message>
     <message>
         <source>Cable %1, covered, at home</source>
-        <translation>Kabel %1, afgedekt, op de beginplek</translation>
+        <translation type="vanished">Kabel %1, afgedekt, op de beginplek</translation>
     </message>
     <message>
         <source>Cable %1, %2, at home</source>
-        <translation>Kabel %1, %2, op de beginplek</translation>
+        <translation type="vanished">Kabel %1, %2, op de beginplek</translation>
+    </message>
+    <message>
+        <source>%1, %2, free</source>
+        <translation>%1, %2, vrij</translation>
+    </message>
+    <message>
+        <source>%1, %2, holds cable connector %3</source>
+        <translation>%1, %2, met kabelstekker %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, plugged into %3</source>
+        <translation>%1, %2, zit in %3</translation>
+    </message>
+    <message>
+        <source>%1, covered, at home</source>
+        <translation>%1, afgedekt, op de beginplek</translation>
+    </message>
+    <message>
+        <source>%1, %2, at home</source>
+        <translation>%1, %2, op de beginplek</translation>
+    </message>
+    <message>
+        <source>Cable %1</source>
+        <translation>Kabel %1</translation>
+    </message>
+    <message>
+        <source>Plug into PC %1, connector %2</source>
+        <translation>In pc %1, aansluiting %2 steken</translation>
+    </message>
+    <message>
+        <source>Unplug</source>
+        <translation>Uittrekken</translation>
+    </message>
+    <message>
+        <source>Mark this cable</source>
+        <translation>Deze kabel markeren</translation>
+    </message>
+    <message>
+        <source>Alt+N</source>
+        <translation>Alt+N</translation>
+    </message>
+    <message>
+        <source>Alt+R</source>
+        <translation>Alt+O</translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <translation>Alt+T</translation>
+    </message>
+    <message>
+        <source>Alt+H</source>
+        <translation>Alt+H</translation>
+    </message>
+    <message>
+        <source>Alt+Q</source>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>Starting time %1</source>
+        <translation>Starttijd %1</translation>
+    </message>
+    <message>
+        <source>Ending time %1</source>
+        <translation>Eindtijd %1</translation>
+    </message>
+    <message>
+        <source>Elapsed time %1</source>
+        <translation>Verstreken tijd %1</translation>
     </message>
 </context>
 <context>

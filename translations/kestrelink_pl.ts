@@ -179,23 +179,91 @@
     </message>
     <message>
         <source>%1, free</source>
-        <translation>%1, wolne</translation>
+        <translation type="vanished">%1, wolne</translation>
     </message>
     <message>
         <source>%1, holds cable connector %2</source>
-        <translation>%1, zajęte przez wtyczkę %2</translation>
+        <translation type="vanished">%1, zajęte przez wtyczkę %2</translation>
     </message>
     <message>
         <source>Cable %1, %2, plugged into PC %3, connector %4</source>
-        <translation>Kabel %1, %2, wpięty do komputera %3, gniazdo %4</translation>
+        <translation type="vanished">Kabel %1, %2, wpięty do komputera %3, gniazdo %4</translation>
     </message>
     <message>
         <source>Cable %1, covered, at home</source>
-        <translation>Kabel %1, zakryty, na miejscu startowym</translation>
+        <translation type="vanished">Kabel %1, zakryty, na miejscu startowym</translation>
     </message>
     <message>
         <source>Cable %1, %2, at home</source>
-        <translation>Kabel %1, %2, na miejscu startowym</translation>
+        <translation type="vanished">Kabel %1, %2, na miejscu startowym</translation>
+    </message>
+    <message>
+        <source>%1, %2, free</source>
+        <translation>%1, %2, wolne</translation>
+    </message>
+    <message>
+        <source>%1, %2, holds cable connector %3</source>
+        <translation>%1, %2, zajęte przez wtyczkę %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, plugged into %3</source>
+        <translation>%1, %2, wpięta: %3</translation>
+    </message>
+    <message>
+        <source>%1, covered, at home</source>
+        <translation>%1, zakryta, na miejscu startowym</translation>
+    </message>
+    <message>
+        <source>%1, %2, at home</source>
+        <translation>%1, %2, na miejscu startowym</translation>
+    </message>
+    <message>
+        <source>Cable %1</source>
+        <translation>Kabel %1</translation>
+    </message>
+    <message>
+        <source>Plug into PC %1, connector %2</source>
+        <translation>Wepnij do komputera %1, gniazdo %2</translation>
+    </message>
+    <message>
+        <source>Unplug</source>
+        <translation>Wypnij</translation>
+    </message>
+    <message>
+        <source>Mark this cable</source>
+        <translation>Oznacz ten kabel</translation>
+    </message>
+    <message>
+        <source>Alt+N</source>
+        <translation>Alt+N</translation>
+    </message>
+    <message>
+        <source>Alt+R</source>
+        <translation>Alt+O</translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <translation>Alt+R</translation>
+    </message>
+    <message>
+        <source>Alt+H</source>
+        <translation>Alt+P</translation>
+    </message>
+    <message>
+        <source>Alt+Q</source>
+        <translation>Alt+Z</translation>
+    </message>
+    <message>
+        <source>Starting time %1</source>
+        <translation>Godzina rozpoczęcia %1</translation>
+    </message>
+    <message>
+        <source>Ending time %1</source>
+        <translation>Godzina zakończenia %1</translation>
+    </message>
+    <message>
+        <source>Elapsed time %1</source>
+        <translation>Czas gry %1</translation>
     </message>
 </context>
 <context>

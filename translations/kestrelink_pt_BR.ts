@@ -179,23 +179,91 @@
     </message>
     <message>
         <source>%1, free</source>
-        <translation>%1, livre</translation>
+        <translation type="vanished">%1, livre</translation>
     </message>
     <message>
         <source>%1, holds cable connector %2</source>
-        <translation>%1, com o plugue %2</translation>
+        <translation type="vanished">%1, com o plugue %2</translation>
     </message>
     <message>
         <source>Cable %1, %2, plugged into PC %3, connector %4</source>
-        <translation>Cabo %1, %2, ligado ao PC %3, conector %4</translation>
+        <translation type="vanished">Cabo %1, %2, ligado ao PC %3, conector %4</translation>
     </message>
     <message>
         <source>Cable %1, covered, at home</source>
-        <translation>Cabo %1, coberto, na posição inicial</translation>
+        <translation type="vanished">Cabo %1, coberto, na posição inicial</translation>
     </message>
     <message>
         <source>Cable %1, %2, at home</source>
-        <translation>Cabo %1, %2, na posição inicial</translation>
+        <translation type="vanished">Cabo %1, %2, na posição inicial</translation>
+    </message>
+    <message>
+        <source>%1, %2, free</source>
+        <translation>%1, %2, livre</translation>
+    </message>
+    <message>
+        <source>%1, %2, holds cable connector %3</source>
+        <translation>%1, %2, com o plugue %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, plugged into %3</source>
+        <translation>%1, %2, ligado em %3</translation>
+    </message>
+    <message>
+        <source>%1, covered, at home</source>
+        <translation>%1, coberto, na posição inicial</translation>
+    </message>
+    <message>
+        <source>%1, %2, at home</source>
+        <translation>%1, %2, na posição inicial</translation>
+    </message>
+    <message>
+        <source>Cable %1</source>
+        <translation>Cabo %1</translation>
+    </message>
+    <message>
+        <source>Plug into PC %1, connector %2</source>
+        <translation>Ligar ao PC %1, conector %2</translation>
+    </message>
+    <message>
+        <source>Unplug</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>Mark this cable</source>
+        <translation>Marcar este cabo</translation>
+    </message>
+    <message>
+        <source>Alt+N</source>
+        <translation>Alt+N</translation>
+    </message>
+    <message>
+        <source>Alt+R</source>
+        <translation>Alt+R</translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <translation>Alt+V</translation>
+    </message>
+    <message>
+        <source>Alt+H</source>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>Alt+Q</source>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>Starting time %1</source>
+        <translation>Hora de início %1</translation>
+    </message>
+    <message>
+        <source>Ending time %1</source>
+        <translation>Hora de término %1</translation>
+    </message>
+    <message>
+        <source>Elapsed time %1</source>
+        <translation>Tempo decorrido %1</translation>
     </message>
 </context>
 <context>
