@@ -13,8 +13,13 @@ struct Parser {
     QCommandLineParser parser;
     QCommandLineOption help;
     QCommandLineOption version;
+    QCommandLineOption colorSymbols{
+        QStringLiteral("color-symbols"),
+        QCoreApplication::translate("CommandLine", "Show a symbol for its colour on every "
+                                                   "connector, for telling the colours apart.")};
 
     Parser() : help(parser.addHelpOption()), version(parser.addVersionOption()) {
+        parser.addOption(colorSymbols);
         parser.setApplicationDescription(QCoreApplication::translate(
             "CommandLine", "Connect all the PCs into one ring of cables, as fast as you can."));
         // "-reverse" and the other one-dash options of the toolkit are words, not bundles of
@@ -51,6 +56,12 @@ bool displayGiven(const QStringList& arguments, const QProcessEnvironment& envir
             return true;
     }
     return false;
+}
+
+bool colorSymbolsRequested(const QStringList& arguments) {
+    Parser p;
+    (void)p.parser.parse(arguments);
+    return p.parser.isSet(p.colorSymbols);
 }
 
 QString commandLineAnswer(CommandLineRequest request) {

@@ -1,5 +1,6 @@
-// The command line: --help and --version are answered, every other argument is ignored; with
-// nothing to show the windows on, the game says so instead of starting.
+// The command line: --help and --version are answered, --color-symbols turns on the colour-symbol
+// aid, every other argument is ignored; with nothing to show the windows on, the game says so
+// instead of starting.
 #pragma once
 
 #include <QString>
@@ -14,6 +15,9 @@ enum class CommandLineRequest { Play, Help, Version, NoDisplay };
 // What `arguments` (the program's name first) ask for. Unknown options and stray arguments ask
 // for nothing, so they leave the game to be played; asked for both, help wins.
 CommandLineRequest commandLineRequest(const QStringList& arguments);
+
+// Whether `arguments` ask for a symbol on every connector (--color-symbols).
+bool colorSymbolsRequested(const QStringList& arguments);
 
 // Whether the toolkit is told where to show the windows: a platform named by -platform or
 // QT_QPA_PLATFORM, an X display by -display or DISPLAY, or a Wayland display by WAYLAND_DISPLAY.

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/Translations.h"
 #include "game/GameState.h"
+#include "ui/common/ColorSymbols.h"
 #include "ui/common/Pictograms.h"
 #include "ui/startup/MainStartupWindow.h"
 
@@ -49,6 +50,7 @@ int main(int argc, char* argv[]) {
     kestrelink::app::installTranslations(app, QLocale());
     kestrelink::ui::findInstalledIcons(QCoreApplication::applicationDirPath());
     QApplication::setWindowIcon(kestrelink::ui::windowIcon());
+    kestrelink::ui::setColorSymbolsShown(kestrelink::app::colorSymbolsRequested(arguments));
 
     kestrelink::GameState state;
     kestrelink::ui::MainStartupWindow startupWindow(state);

@@ -1,7 +1,8 @@
 // Prints what a screen reader is told about each window: the accessible tree of the start-up
 // window, the help window, a game window at 4 PCs, a message box and the report's input box,
 // with every node's role, name, description, value and states, and counts the nodes and the
-// unnamed interactive ones. Run with QT_QPA_PLATFORM=offscreen.
+// unnamed interactive ones; then counts what one plug and the win it completes tell a screen
+// reader. Run with QT_QPA_PLATFORM=offscreen.
 #include "game/GameState.h"
 #include "game/RandomSource.h"
 #include "tests/ui/FakeStartupSettings.h"
@@ -10,10 +11,14 @@
 #include "ui/startup/MainStartupWindow.h"
 
 #include <QAccessible>
+#include <QAccessibleBridgePlugin>
 #include <QApplication>
 #include <QInputDialog>
+#include <QMap>
 #include <QMessageBox>
 #include <QMetaEnum>
+#include <QSet>
+#include <QtPlugin>
 #include <cstdio>
 
 using namespace kestrelink;
@@ -97,6 +102,47 @@ void print(QAccessibleInterface* node, int depth, Counts& counts) {
             print(child, depth + 1, counts);
 }
 
+// What the accessibility events of one action amount to: events by type, and the objects
+// renamed.
+struct Heard {
+    QMap<QString, int> events;
+    QSet<QObject*> renamed;
+};
+Heard* listening = nullptr;
+
+// Qt hands every accessibility event to its bridges, with or without a screen reader; this one
+// counts them while an action runs.
+class CountingBridge : public QAccessibleBridge {
+public:
+    void setRootObject(QAccessibleInterface*) override {}
+    void notifyAccessibilityUpdate(QAccessibleEvent* event) override {
+        if (listening == nullptr)
+            return;
+        const char* type = QMetaEnum::fromType<QAccessible::Event>().valueToKey(event->type());
+        ++listening->events[QLatin1String(type ? type : "?")];
+        if (event->type() == QAccessible::NameChanged)
+            listening->renamed << event->object();
+    }
+};
+
+template <typename Action> void count(const char* title, Action action) {
+    Heard heard;
+    // What earlier steps left waiting is not this action's.
+    QCoreApplication::processEvents();
+    listening = &heard;
+    action();
+    QCoreApplication::processEvents();
+    listening = nullptr;
+    int total = 0;
+    QStringList kinds;
+    for (auto it = heard.events.cbegin(); it != heard.events.cend(); ++it) {
+        total += it.value();
+        kinds << QStringLiteral("%1 %2").arg(it.value()).arg(it.key());
+    }
+    std::printf("== %s: %d events (%s), %d objects renamed\n", title, total,
+                qPrintable(kinds.join(QStringLiteral(", "))), int(heard.renamed.size()));
+}
+
 void dump(const char* title, QWidget& window) {
     std::printf("== %s\n", title);
     Counts counts;
@@ -105,6 +151,19 @@ void dump(const char* title, QWidget& window) {
 }
 
 } // namespace
+
+class CountingBridgePlugin : public QAccessibleBridgePlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "counting-bridge.json")
+public:
+    // Qt keeps the bridges it is given to the end of the run.
+    QAccessibleBridge* create(const QString&) override {
+        static CountingBridge bridge;
+        return &bridge;
+    }
+};
+
+Q_IMPORT_PLUGIN(CountingBridgePlugin)
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -127,6 +186,16 @@ int main(int argc, char* argv[]) {
     game.Form_Load();
     game.show();
     dump("game window, 4 PCs", game);
+    // The first plug of the solution, then every other one, the last of which wins.
+    const auto plannedOn = [&gameState](int c) {
+        return gameState.puzzle.SolutionPlan[static_cast<std::size_t>(c)][1];
+    };
+    count("one plug", [&] { game.ThePcConnectorArea_DragDrop(0, plannedOn(0)); });
+    count("the other plugs, the last one winning", [&] {
+        for (int c = 1; c < gameState.connectorCount(); ++c)
+            game.ThePcConnectorArea_DragDrop(c, plannedOn(c));
+    });
+    std::printf("\n");
 
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Kestrelink"),
                     QStringLiteral("Your Screen Settings are not large enough to support the "
@@ -145,3 +214,5 @@ int main(int argc, char* argv[]) {
     dump("input box", input);
     return 0;
 }
+
+#include "ui_accessible_tree.moc"

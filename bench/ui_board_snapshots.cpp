@@ -2,10 +2,15 @@
 // builds can be compared pixel for pixel: the start-up and help windows, and the game window's
 // fresh, covered and lifted, wrong, marked and solved boards at 4 and 16 PCs. Run with
 // QT_QPA_PLATFORM=offscreen and an output folder; --dark first sets a dark desktop palette, as a
-// dark theme would, to show that the windows keep their own colours.
+// dark theme would, to show that the windows keep their own colours; --color-symbols turns on
+// the colour-symbol aid and adds a picture of the ten palette colours on cable connectors.
 #include "game/GameState.h"
+#include "game/Palette.h"
 #include "game/RandomSource.h"
 #include "tests/ui/FakeStartupSettings.h"
+#include "ui/common/ColorSymbols.h"
+#include "ui/common/DesignPalette.h"
+#include "ui/common/Twips.h"
 #include "ui/game/BoardControl.h"
 #include "ui/game/CableConnector.h"
 #include "ui/game/CableLayer.h"
@@ -74,6 +79,21 @@ QPalette darkDesktopPalette() {
     return dark;
 }
 
+// The palette's colours side by side on cable connectors, 4 pixels apart.
+void saveSymbols(const QString& folder) {
+    QWidget row;
+    ui::applyDesignPalette(row);
+    row.resize(4 + 17 * kPaletteSize, 21);
+    for (int i = 0; i < kPaletteSize; ++i) {
+        auto* connector = new ui::CableConnector(i, 1, &row);
+        connector->setTwipRect(TwipRect{static_cast<float>(ui::toTwips(4 + 17 * i)),
+                                        static_cast<float>(ui::toTwips(4)), 195, 195});
+        connector->setBackColor(paletteColors()[static_cast<std::size_t>(i)]);
+    }
+    row.show();
+    row.grab().save(QDir(folder).filePath(QStringLiteral("symbols.png")));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -81,10 +101,13 @@ int main(int argc, char* argv[]) {
     const QStringList args = QApplication::arguments();
     if (args.contains(QStringLiteral("--dark")))
         QApplication::setPalette(darkDesktopPalette());
+    ui::setColorSymbolsShown(args.contains(QStringLiteral("--color-symbols")));
     QString folder = QStringLiteral(".");
     for (const QString& arg : args.mid(1))
         if (!arg.startsWith(QStringLiteral("--")))
             folder = arg;
+    if (ui::colorSymbolsShown())
+        saveSymbols(folder);
     {
         GameState state;
         ui::MainStartupWindow startup(state);

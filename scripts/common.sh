@@ -13,8 +13,15 @@ KESTRELINK_PACKAGES=(
     qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     desktop-file-utils appstream man-db groff-base dpkg-dev file
 )
-# What the games played through X need: a private X server, synthetic input, screenshots.
-KESTRELINK_X11_PACKAGES=(xvfb xdotool imagemagick python3)
+# What the games played through X need: a private X server, synthetic input, screenshots; and
+# for the game played on Wayland, a compositor that runs inside that server and Qt's platform.
+KESTRELINK_X11_PACKAGES=(xvfb xdotool imagemagick python3 weston qt6-wayland)
+# What the game played with a screen reader needs besides: a small window manager, the session
+# and accessibility buses, a speech server (its output goes to a file) and the screen reader.
+KESTRELINK_SCREEN_READER_PACKAGES=(
+    matchbox-window-manager dbus-daemon dbus-bin at-spi2-core
+    speech-dispatcher speech-dispatcher-audio-plugins orca
+)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -116,9 +123,11 @@ start_xvfb() {
 }
 
 # The servers the games played through X use: one for the scripted player, one for the soak,
-# and a 640 x 480 screen that is too small for a large board.
+# a 640 x 480 screen that is too small for a large board, and one that shows a Wayland
+# compositor's outputs.
 start_x_servers() {
     start_xvfb KESTRELINK_X_DISPLAY 1280x1024
     start_xvfb KESTRELINK_X_SOAK_DISPLAY 1280x1024
     start_xvfb KESTRELINK_X_SMALL_DISPLAY 640x480
+    start_xvfb KESTRELINK_X_WAYLAND_DISPLAY 1280x1024
 }

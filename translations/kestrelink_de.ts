@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CaptionFrame</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Connect all the PCs into one ring of cables, as fast as you can.</source>
@@ -10,6 +17,10 @@
     <message>
         <source>Kestrelink needs a graphical desktop, and none was found.</source>
         <translation>Kestrelink braucht eine grafische Arbeitsumgebung, aber es wurde keine gefunden.</translation>
+    </message>
+    <message>
+        <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
+        <translation>Zeigt auf jedem Anschluss und Stecker ein Symbol für seine Farbe, damit die Farben zu unterscheiden sind.</translation>
     </message>
 </context>
 <context>
@@ -172,23 +183,91 @@
     </message>
     <message>
         <source>%1, free</source>
-        <translation>%1, frei</translation>
+        <translation type="vanished">%1, frei</translation>
     </message>
     <message>
         <source>%1, holds cable connector %2</source>
-        <translation>%1, hält Kabelstecker %2</translation>
+        <translation type="vanished">%1, hält Kabelstecker %2</translation>
     </message>
     <message>
         <source>Cable %1, %2, plugged into PC %3, connector %4</source>
-        <translation>Kabel %1, %2, steckt in PC %3, Anschluss %4</translation>
+        <translation type="vanished">Kabel %1, %2, steckt in PC %3, Anschluss %4</translation>
     </message>
     <message>
         <source>Cable %1, covered, at home</source>
-        <translation>Kabel %1, verdeckt, am Ausgangsplatz</translation>
+        <translation type="vanished">Kabel %1, verdeckt, am Ausgangsplatz</translation>
     </message>
     <message>
         <source>Cable %1, %2, at home</source>
-        <translation>Kabel %1, %2, am Ausgangsplatz</translation>
+        <translation type="vanished">Kabel %1, %2, am Ausgangsplatz</translation>
+    </message>
+    <message>
+        <source>%1, %2, free</source>
+        <translation>%1, %2, frei</translation>
+    </message>
+    <message>
+        <source>%1, %2, holds cable connector %3</source>
+        <translation>%1, %2, hält Kabelstecker %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, plugged into %3</source>
+        <translation>%1, %2, steckt in %3</translation>
+    </message>
+    <message>
+        <source>%1, covered, at home</source>
+        <translation>%1, verdeckt, am Ausgangsplatz</translation>
+    </message>
+    <message>
+        <source>%1, %2, at home</source>
+        <translation>%1, %2, am Ausgangsplatz</translation>
+    </message>
+    <message>
+        <source>Cable %1</source>
+        <translation>Kabel %1</translation>
+    </message>
+    <message>
+        <source>Alt+N</source>
+        <translation>Alt+N</translation>
+    </message>
+    <message>
+        <source>Alt+R</source>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <translation>Alt+L</translation>
+    </message>
+    <message>
+        <source>Alt+H</source>
+        <translation>Alt+H</translation>
+    </message>
+    <message>
+        <source>Alt+Q</source>
+        <translation>Alt+B</translation>
+    </message>
+    <message>
+        <source>Plug into PC %1, connector %2</source>
+        <translation>In PC %1, Anschluss %2 stecken</translation>
+    </message>
+    <message>
+        <source>Unplug</source>
+        <translation>Herausziehen</translation>
+    </message>
+    <message>
+        <source>Mark this cable</source>
+        <translation>Dieses Kabel markieren</translation>
+    </message>
+    <message>
+        <source>Starting time %1</source>
+        <translation>Startzeit %1</translation>
+    </message>
+    <message>
+        <source>Ending time %1</source>
+        <translation>Endzeit %1</translation>
+    </message>
+    <message>
+        <source>Elapsed time %1</source>
+        <translation>Spielzeit %1</translation>
     </message>
 </context>
 <context>

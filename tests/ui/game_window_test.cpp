@@ -24,6 +24,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -243,6 +244,29 @@ private slots:
         QVERIFY(!host->isOpen());
         QVERIFY(!state.GameWindowIsOpen);
         QVERIFY(!settings.locked);
+    }
+
+    // The game opens where the start-up window is, and a screen too small there refuses it
+    // even when another screen would hold it.
+    void theGameIsMeasuredOnTheStartupWindowsScreen() {
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        if (screens.size() < 2)
+            QSKIP("one screen only (game_window_two_screens gives two)");
+        for (QScreen* screen : screens) {
+            QWidget startup;
+            startup.setScreen(screen);
+            startup.move(screen->geometry().topLeft());
+            host = std::make_unique<GameWindowHost>(state, settings, *help, &startup, time);
+            const bool fits = screen->size().height() >= 625;
+            if (!fits)
+                answerNextMessageBox(QMessageBox::Ok);
+            GameWindow* window = open(16);
+            QCOMPARE(window != nullptr, fits);
+            if (window != nullptr)
+                QCOMPARE(window->screen(), screen);
+            host.reset();
+            flushDeletes();
+        }
     }
 
     void advancedLevelCoversTheWaitingConnectors() {

@@ -14,7 +14,7 @@ namespace kestrelink::ui::accessibility {
 
 namespace {
 
-enum class Kind { Plain, Window, Picture, DisplayBox };
+enum class Kind { Plain, Window, Picture, DisplayBox, Notice };
 
 struct Mark {
     Kind kind = Kind::Plain;
@@ -128,13 +128,26 @@ public:
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* start, int* end) const override {
-        *start = *end = offset;
+    // The whole text is one run without attributes. (A run of no characters at each offset
+    // made a screen reader drop the last character of the text it read.)
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
         return {};
     }
 
 private:
     QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
+};
+
+class NoticeInterface : public QAccessibleWidget, public OwnInterface {
+public:
+    explicit NoticeInterface(QWidget* notice)
+        : QAccessibleWidget(notice, QAccessible::Notification) {}
+
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 };
 
 QAccessibleInterface* makeInterface(const QString&, QObject* object) {
@@ -150,6 +163,8 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
         if (auto* box = qobject_cast<QLineEdit*>(widget))
             return new DisplayBoxInterface(box);
         return nullptr;
+    case Kind::Notice:
+        return new NoticeInterface(widget);
     case Kind::Plain:
         break;
     }
@@ -229,9 +244,23 @@ QString withoutPadding(const QString& text) {
     return lines.join(QLatin1Char('\n'));
 }
 
-void announce(QWidget& widget) {
-    QAccessibleEvent alert(&widget, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+void markAsNotice(QWidget& notice) {
+    mark(notice, Kind::Notice);
+    notice.setAttribute(Qt::WA_TransparentForMouseEvents);
+    notice.setFocusPolicy(Qt::NoFocus);
+    notice.hide();
+}
+
+void announce(QWidget& notice, const QString& text) {
+    setName(notice, text);
+    // Appearing is the news: a notice already shown goes away first, so it appears again.
+    notice.hide();
+    notice.raise();
+    notice.show();
+}
+
+void withdraw(QWidget& notice) {
+    notice.hide();
 }
 
 } // namespace kestrelink::ui::accessibility

@@ -34,7 +34,15 @@ void setDescription(QWidget& widget, const QString& description);
 // The text as it is read rather than laid out: each line trimmed, blank lines dropped.
 QString withoutPadding(const QString& text);
 
-// Asks a screen reader to read `widget` out now (an alert about it), as news it must not miss.
-void announce(QWidget& widget);
+// A notice (role notification) that paints nothing and takes no input; it stays hidden until it
+// has news.
+void markAsNotice(QWidget& notice);
+
+// News a screen reader must not miss: the notice takes the text as its name and appears, which
+// screen readers speak at once. (Qt's Linux bridge passes no alert events on, and a screen
+// reader ignores a name change of anything but the focus.)
+void announce(QWidget& notice, const QString& text);
+// The news is over: the notice leaves the screen.
+void withdraw(QWidget& notice);
 
 } // namespace kestrelink::ui::accessibility

@@ -67,6 +67,126 @@ QPainterPath rightArrow() {
     return path;
 }
 
+// Where a colour symbol goes, in whole device pixels: a square box `size` wide at (left, top),
+// drawn with strokes `stroke` wide.
+struct SymbolBox {
+    int left;
+    int top;
+    int size;
+    int stroke;
+};
+
+// At scale 1 the box is 7 pixels with 1-pixel strokes, in a patch of 9; other scales grow both.
+// Size and stroke share their parity, so that a stroke through the middle fills whole pixels.
+SymbolBox symbolBox(const QRectF& devicePatch, qreal scale) {
+    const int stroke = std::max(1, qRound(scale));
+    int size = qRound(7 * scale);
+    if ((size - stroke) % 2 != 0)
+        --size;
+    // The device pixels whose centres lie inside the patch: a centre on its edge may belong to
+    // the sunken edge instead.
+    const int left = qFloor(devicePatch.left() - 0.5) + 1;
+    const int top = qFloor(devicePatch.top() - 0.5) + 1;
+    const int width = qCeil(devicePatch.right() - 0.5) - left;
+    const int height = qCeil(devicePatch.bottom() - 0.5) - top;
+    return {left + (width - size) / 2, top + (height - size) / 2, size, stroke};
+}
+
+// A symbol's outline in device pixels, and whether it is smoothed. Straight and slanted edges
+// are filled unsmoothed, each running a quarter pixel clear of the pixel centres, so that every
+// pixel is wholly ink or wholly colour: a slanted edge smoothed at 7 pixels is a grey blur. Round
+// shapes are smoothed where their strokes are wider than a pixel, or they would look jagged;
+// narrower, they are crisper on the pixel grid.
+struct SymbolOutline {
+    QPainterPath path;
+    bool smooth = false;
+};
+
+SymbolOutline symbolOutline(ColorSymbol symbol, const SymbolBox& b) {
+    const double s = b.size;
+    const double w = b.stroke;
+    const double x = b.left;
+    const double y = b.top;
+    const double c = s / 2;
+    const QRectF box(x, y, s, s);
+    SymbolOutline out;
+    QPainterPath& path = out.path;
+    path.setFillRule(Qt::OddEvenFill);
+    switch (symbol) {
+    case ColorSymbol::Dot: {
+        // A dot of three pixels in seven, centred as the box is.
+        int dot = qRound(s * 3 / 7);
+        if ((b.size - dot) % 2 != 0)
+            --dot;
+        const double inset = (s - dot) / 2;
+        path.addEllipse(box.adjusted(inset, inset, -inset, -inset));
+        out.smooth = b.stroke > 1;
+        break;
+    }
+    case ColorSymbol::Ring:
+        path.addEllipse(box);
+        path.addEllipse(box.adjusted(w, w, -w, -w));
+        out.smooth = b.stroke > 1;
+        break;
+    case ColorSymbol::Square:
+        path.addRect(box);
+        path.addRect(box.adjusted(w, w, -w, -w));
+        break;
+    case ColorSymbol::Diamond: {
+        const double r = c + 0.25;
+        path.moveTo(x + c, y + c - r);
+        path.lineTo(x + c + r, y + c);
+        path.lineTo(x + c, y + c + r);
+        path.lineTo(x + c - r, y + c);
+        path.closeSubpath();
+        break;
+    }
+    case ColorSymbol::TriangleUp:
+    case ColorSymbol::TriangleDown: {
+        // Sides at 45 degrees: one pixel at the tip at scale 1, two more on each row, seven at
+        // the base, four rows in all; placed so that its weight, not its box, sits in the middle.
+        const int rows = (b.size + 1) / 2;
+        const double tip = y + (b.size - rows) / 2;
+        QPainterPath up;
+        up.moveTo(x + c - 0.25, tip);
+        up.lineTo(x + c + 0.25, tip);
+        up.lineTo(x + c + rows + 0.25, tip + rows);
+        up.lineTo(x + c - rows - 0.25, tip + rows);
+        up.closeSubpath();
+        path =
+            symbol == ColorSymbol::TriangleUp ? up : QTransform(1, 0, 0, -1, 0, 2 * y + s).map(up);
+        break;
+    }
+    case ColorSymbol::Plus:
+        path.setFillRule(Qt::WindingFill);
+        path.addRect(QRectF(x, y + (s - w) / 2, s, w));
+        path.addRect(QRectF(x + (s - w) / 2, y, w, s));
+        break;
+    case ColorSymbol::Cross: {
+        // Each diagonal covers an odd number of pixels of every row: one where strokes are a
+        // pixel wide, three where they are wider.
+        const double half = b.stroke / 2 + 0.25;
+        QPainterPath down;
+        down.moveTo(x, y);
+        down.lineTo(x + half, y);
+        down.lineTo(x + s, y + s - half);
+        down.lineTo(x + s, y + s);
+        down.lineTo(x + s - half, y + s);
+        down.lineTo(x, y + half);
+        down.closeSubpath();
+        path = down.united(QTransform(-1, 0, 0, 1, 2 * x + s, 0).map(down));
+        break;
+    }
+    case ColorSymbol::Dash:
+        path.addRect(QRectF(x, y + (s - w) / 2, s, w));
+        break;
+    case ColorSymbol::Bar:
+        path.addRect(QRectF(x + (s - w) / 2, y, w, s));
+        break;
+    }
+    return out;
+}
+
 } // namespace
 
 // Two PCs joined by a cable on a 32 x 32 grid, drawn without smoothing so that each size keeps
@@ -166,6 +286,21 @@ void paintDoubleArrow(QPainter& painter, const QRectF& box, const QColor& ink) {
     // The left arrow is the right one mirrored about its own middle.
     painter.drawPath(QTransform(-1, 0, 0, 1, 13, 0).map(right));
     painter.drawPath(right.translated(15, 0));
+    painter.restore();
+}
+
+void paintColorSymbol(QPainter& painter, ColorSymbol symbol, const QRectF& patch,
+                      const QColor& ink) {
+    painter.save();
+    // Drawn straight in device pixels: the patch's place on a scaled screen is seldom whole.
+    const QTransform toDevice = painter.deviceTransform();
+    const SymbolBox box = symbolBox(toDevice.mapRect(patch), toDevice.m11());
+    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
+    const SymbolOutline outline = symbolOutline(symbol, box);
+    painter.setRenderHint(QPainter::Antialiasing, outline.smooth);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    painter.drawPath(outline.path);
     painter.restore();
 }
 

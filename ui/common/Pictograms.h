@@ -1,6 +1,9 @@
 // Pictograms drawn by the program itself as vectors, sharp at any scale: the desktop computer,
-// the smiling and frowning faces, the pair of heavy arrows, and the window icon.
+// the smiling and frowning faces, the pair of heavy arrows, the colour symbols, and the window
+// icon.
 #pragma once
+
+#include "game/ColorSymbol.h"
 
 #include <QColor>
 #include <QIcon>
@@ -18,6 +21,12 @@ void paintFace(QPainter& painter, const QRectF& box, const QColor& ink, bool smi
 
 // Two heavy arrows, one pointing left and one pointing right, side by side in `box`.
 void paintDoubleArrow(QPainter& painter, const QRectF& box, const QColor& ink);
+
+// A colour symbol in `ink`, centred in a connector's colour patch `patch`, with a margin of the
+// colour around it. Its edges fall on whole device pixels, so it is as sharp on a scaled screen
+// as at scale 1 and looks the same on every connector.
+void paintColorSymbol(QPainter& painter, ColorSymbol symbol, const QRectF& patch,
+                      const QColor& ink);
 
 // The window icon, two PCs joined by a cable, painted on the `size` x `size` square at the
 // painter's origin. The desktop's icon files are painted by this too.

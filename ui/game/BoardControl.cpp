@@ -1,6 +1,7 @@
 // Board controls placed in twips, painted with their background colour and classic edge.
 #include "ui/game/BoardControl.h"
 
+#include "ui/common/ColorSymbols.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
 
@@ -68,6 +69,8 @@ void BoardControl::paintEvent(QPaintEvent*) {
         painter.fillRect(QRect(w - 2, 1, 1, h - 2), midlight);
         inside = QRectF(area).adjusted(2, 2, -2, -2);
     }
+    if (carriesColorSymbol_)
+        paintColorSymbolOf(painter, backColor_, inside);
     paintContent(painter, inside);
 }
 

@@ -28,6 +28,9 @@ public:
     Color backColor() const { return backColor_; }
     void setBackColor(Color color);
 
+    // A connector square: with the colour-symbol aid on, its colour's symbol is painted on it.
+    void setCarriesColorSymbol(bool carries) { carriesColorSymbol_ = carries; }
+
     // A disabled board control takes no input: presses, moves and drops go to whatever lies
     // beneath it, as the board's rules expect (Qt alone would hand them to the parent).
     void setPassesInputThrough(bool passes);
@@ -42,6 +45,7 @@ private:
     Border border_;
     TwipRect twips_;
     Color backColor_ = kButtonFace;
+    bool carriesColorSymbol_ = false;
 };
 
 } // namespace kestrelink::ui

@@ -8,10 +8,12 @@
 #include "ui/game/CableConnector.h"
 #include "ui/game/CableLayer.h"
 #include "ui/game/DropArea.h"
+#include "ui/game/FocusRing.h"
 #include "ui/game/PictogramControl.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QWidget>
+#include <algorithm>
 
 namespace kestrelink::ui {
 
@@ -58,36 +60,43 @@ QString cableConnectorName(int j) {
     return QCoreApplication::translate("GameWindow", "Cable connector %1").arg(j + 1);
 }
 
-QString pcConnectorDescription(Color color, int plug) {
+// What a sighted player sees of PC connector c: its colour and whether it holds a plug.
+QString pcConnectorName(int c, Color color, int plug) {
     if (plug == kNone)
-        return QCoreApplication::translate("GameWindow", "%1, free").arg(colorText(color));
-    return QCoreApplication::translate("GameWindow", "%1, holds cable connector %2")
-        .arg(colorText(color))
+        return QCoreApplication::translate("GameWindow", "%1, %2, free")
+            .arg(pcConnectorName(c), colorText(color));
+    return QCoreApplication::translate("GameWindow", "%1, %2, holds cable connector %3")
+        .arg(pcConnectorName(c), colorText(color))
         .arg(plug + 1);
 }
 
-// `pcConnector` is the PC connector it is plugged into, or kNone at home.
-QString cableConnectorDescription(int j, Color color, int pcConnector, bool covered) {
-    const int cable = cableOfConnector(j) + 1;
+// What a sighted player sees of cable connector j: its colour unless it is covered, and the PC
+// connector it is plugged into (`pcConnector`), or kNone at home.
+QString cableConnectorName(int j, Color color, int pcConnector, bool covered) {
     if (pcConnector != kNone)
-        return QCoreApplication::translate("GameWindow",
-                                           "Cable %1, %2, plugged into PC %3, connector %4")
-            .arg(cable)
-            .arg(colorText(color))
-            .arg(pcOfConnector(pcConnector) + 1)
-            .arg(pcConnector % 2 + 1);
+        return QCoreApplication::translate("GameWindow", "%1, %2, plugged into %3")
+            .arg(cableConnectorName(j), colorText(color), pcConnectorName(pcConnector));
     // A covered connector's colour is hidden from every player alike.
     if (covered)
-        return QCoreApplication::translate("GameWindow", "Cable %1, covered, at home").arg(cable);
-    return QCoreApplication::translate("GameWindow", "Cable %1, %2, at home")
-        .arg(cable)
-        .arg(colorText(color));
+        return QCoreApplication::translate("GameWindow", "%1, covered, at home")
+            .arg(cableConnectorName(j));
+    return QCoreApplication::translate("GameWindow", "%1, %2, at home")
+        .arg(cableConnectorName(j), colorText(color));
 }
 
 } // namespace
 
 BoardView::BoardView(QWidget& window, CableLayer& cables, quint64 windowToken)
-    : QObject(&window), window_(window), cables_(cables), windowToken_(windowToken) {}
+    : QObject(&window), window_(window), cables_(cables), windowToken_(windowToken),
+      focusRing_(new FocusRing(&window)) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        const bool connector =
+            std::find(cableConnectors_.begin(), cableConnectors_.end(), now) !=
+                cableConnectors_.end() ||
+            std::find(pcConnectors_.begin(), pcConnectors_.end(), now) != pcConnectors_.end();
+        focusRing_->follow(connector ? now : nullptr);
+    });
+}
 
 void BoardView::addControls(int connectorCount, int pcCount) {
     // New controls copy element 0 of their array and start hidden; extend places them.
@@ -96,7 +105,14 @@ void BoardView::addControls(int connectorCount, int pcCount) {
         connector->setBackColor(kDefinedConnectorColor);
         connector->hide();
         connect(connector, &CableConnector::clicked, this, &BoardView::cableConnectorClicked);
+        // The keyboard reaches the connectors; a click leaves the focus where it was, so the
+        // mouse player never sees the focus ring.
+        connector->setFocusPolicy(Qt::TabFocus);
         accessibility::markAsPicture(*connector, cableConnectorName(j));
+        // Which cable an end belongs to never changes; its state is in its name.
+        accessibility::setDescription(
+            *connector,
+            QCoreApplication::translate("GameWindow", "Cable %1").arg(cableOfConnector(j) + 1));
         cableConnectors_.push_back(connector);
 
         auto* coverUp = new BoardControl(j, BoardControl::Border::Sunken, &window_);
@@ -110,7 +126,11 @@ void BoardView::addControls(int connectorCount, int pcCount) {
         auto* pcConnector = new BoardControl(j, BoardControl::Border::Sunken, &window_);
         pcConnector->setObjectName(QStringLiteral("ThePcConnector%1").arg(j));
         pcConnector->setBackColor(kDefinedConnectorColor);
+        pcConnector->setCarriesColorSymbol(true);
         pcConnector->setPassesInputThrough(true);
+        // The mouse goes through to the drop area, but the keyboard stops here to hear it.
+        pcConnector->setEnabled(true);
+        pcConnector->setFocusPolicy(Qt::TabFocus);
         pcConnector->hide();
         accessibility::markAsPicture(*pcConnector, pcConnectorName(j));
         pcConnectors_.push_back(pcConnector);
@@ -176,7 +196,8 @@ void BoardView::renderConnectors(const GameState& state) {
             dropAreas_[i]->setBackColor(look.highlightedAreas[i] ? kRed : kButtonFace);
         coverUps_[i]->setVisible(look.coverUpsShown);
     }
-    describeConnectors(state, connectors);
+    nameConnectors(state, connectors);
+    focusRing_->refresh();
 }
 
 void BoardView::renderCables(const GameState& state) {
@@ -192,7 +213,7 @@ void BoardView::renderCables(const GameState& state) {
     }
 }
 
-void BoardView::describeConnectors(const GameState& state, int connectors) {
+void BoardView::nameConnectors(const GameState& state, int connectors) {
     const Puzzle& puzzle = state.puzzle;
     std::vector<int> pcConnectorOf(at(connectors), kNone);
     for (int c = 0; c < connectors; ++c) {
@@ -202,19 +223,36 @@ void BoardView::describeConnectors(const GameState& state, int connectors) {
     }
     for (int c = 0; c < connectors && at(c) < puzzle.pcConnectorColors.size(); ++c) {
         const auto i = at(c);
-        accessibility::setDescription(
+        accessibility::setName(
             *pcConnectors_[i],
-            pcConnectorDescription(puzzle.pcConnectorColors[i], state.board.PcConnectorPlug[i][0]));
-        accessibility::setDescription(*cableConnectors_[i],
-                                      cableConnectorDescription(c, puzzle.cableConnectorColors[i],
-                                                                pcConnectorOf[i],
-                                                                state.look.coverUpsShown));
+            pcConnectorName(c, puzzle.pcConnectorColors[i], state.board.PcConnectorPlug[i][0]));
+        accessibility::setName(*cableConnectors_[i],
+                               cableConnectorName(c, puzzle.cableConnectorColors[i],
+                                                  pcConnectorOf[i], state.look.coverUpsShown));
     }
 }
 
 void BoardView::setCableConnectorsVisible(bool visible) {
     for (CableConnector* connector : cableConnectors_)
         connector->setVisible(visible);
+    focusRing_->refresh();
+}
+
+QList<QWidget*> BoardView::tabStops(int pcCount) const {
+    QList<QWidget*> stops;
+    const int connectors = std::min(2 * pcCount, createdConnectorCount());
+    for (int c = 0; c < connectors; ++c)
+        stops << pcConnectors_[at(c)];
+    for (int j = 0; j < connectors; ++j)
+        stops << cableConnectors_[at(j)];
+    return stops;
+}
+
+std::optional<int> BoardView::focusedCableConnector() const {
+    for (CableConnector* connector : cableConnectors_)
+        if (connector->hasFocus())
+            return connector->index();
+    return std::nullopt;
 }
 
 void BoardView::restack() {
@@ -226,6 +264,7 @@ void BoardView::restack() {
         connector->raise();
     for (BoardControl* coverUp : coverUps_)
         coverUp->raise();
+    focusRing_->raise();
 }
 
 CableConnector* BoardView::cableConnector(int j) const {

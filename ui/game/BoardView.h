@@ -6,7 +6,9 @@
 #include "game/BoardLayout.h"
 #include "game/GameState.h"
 
+#include <QList>
 #include <QObject>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -17,6 +19,7 @@ class BoardControl;
 class CableConnector;
 class CableLayer;
 class DropArea;
+class FocusRing;
 class PcPicture;
 
 class BoardView : public QObject {
@@ -31,8 +34,7 @@ public:
 
     // Shows the board of `state`: its connectors and its cables.
     void render(const GameState& state);
-    // Connector places and colours, highlights, cover-ups, and what a screen reader says of each
-    // connector.
+    // Connector places and colours, highlights, cover-ups, and each connector's spoken name.
     void renderConnectors(const GameState& state);
     // The cables' segments and colours: all that a mark or an animation step changes.
     void renderCables(const GameState& state);
@@ -40,6 +42,12 @@ public:
     void setCableConnectorsVisible(bool visible);
     // Bottom to top: drop areas, then the PC connectors, cable connectors and cover-ups.
     void restack();
+
+    // The connectors the keyboard visits, in order: the PC connectors, then the cable
+    // connectors, of a board of `pcCount` PCs.
+    QList<QWidget*> tabStops(int pcCount) const;
+    // The cable connector with the keyboard focus, if one has it.
+    std::optional<int> focusedCableConnector() const;
 
     int createdConnectorCount() const { return static_cast<int>(cableConnectors_.size()); }
     int createdPcCount() const { return static_cast<int>(pcs_.size()); }
@@ -56,9 +64,9 @@ signals:
 
 private:
     void addControls(int connectorCount, int pcCount);
-    // Tells a screen reader each connector's colour and what it is plugged into, as the board
-    // has it now.
-    void describeConnectors(const GameState& state, int connectors);
+    // Names each connector as a screen reader reads it: its colour (unless covered) and what
+    // it is plugged into, as the board has it now.
+    void nameConnectors(const GameState& state, int connectors);
 
     QWidget& window_;
     CableLayer& cables_;
@@ -68,6 +76,7 @@ private:
     std::vector<BoardControl*> pcConnectors_;
     std::vector<DropArea*> dropAreas_;
     std::vector<PcPicture*> pcs_;
+    FocusRing* focusRing_ = nullptr;
 };
 
 } // namespace kestrelink::ui

@@ -1,18 +1,39 @@
 // Cable connectors: a left press drags at once, a right click sends the connector home.
 #include "ui/game/CableConnector.h"
 
+#include "ui/common/ColorSymbols.h"
+#include "ui/common/Fonts.h"
 #include "ui/game/CableConnectorDrag.h"
 
 #include <QDrag>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 
 namespace kestrelink::ui {
 
 CableConnector::CableConnector(int index, quint64 windowToken, QWidget* parent)
     : BoardControl(index, Border::Sunken, parent), windowToken_(windowToken) {
     setObjectName(QStringLiteral("TheCableConnector%1").arg(index));
+    setCarriesColorSymbol(true);
+}
+
+QPixmap CableConnector::dragPicture() const {
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture(size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        // The symbol alone could vanish against the board, as white ink on the light face would.
+        if (colorSymbolsShown()) {
+            const QRectF patch = QRectF(rect()).adjusted(2, 2, -2, -2);
+            painter.fillRect(patch, toQColor(backColor()));
+            paintColorSymbolOf(painter, backColor(), patch);
+        }
+    }
+    return picture;
 }
 
 void CableConnector::mousePressEvent(QMouseEvent* event) {
@@ -35,20 +56,10 @@ void CableConnector::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CableConnector::startDrag(const QPoint& grabbedAt) {
-    // The connector stays put; only an outline of it follows the pointer, held where it was
-    // grabbed.
-    const qreal ratio = devicePixelRatioF();
-    QPixmap outline(size() * ratio);
-    outline.setDevicePixelRatio(ratio);
-    outline.fill(Qt::transparent);
-    {
-        QPainter painter(&outline);
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-    }
+    // The connector stays put; only its picture follows the pointer, held where it was grabbed.
     auto* drag = new QDrag(this);
     drag->setMimeData(encodeCableConnectorDrag(windowToken_, index()));
-    drag->setPixmap(outline);
+    drag->setPixmap(dragPicture());
     drag->setHotSpot(grabbedAt);
     drag->exec(Qt::MoveAction);
 }

@@ -4,12 +4,18 @@
 
 #include "ui/game/BoardControl.h"
 
+#include <QPixmap>
+
 namespace kestrelink::ui {
 
 class CableConnector : public BoardControl {
     Q_OBJECT
 public:
     CableConnector(int index, quint64 windowToken, QWidget* parent);
+
+    // What follows the pointer in a drag: the connector's dotted outline, and with the
+    // colour-symbol aid on its colour patch and symbol inside it.
+    QPixmap dragPicture() const;
 
 signals:
     // A click that did not start a drag: in practice the right button.

@@ -13,15 +13,19 @@
 #include "ui/common/Twips.h"
 #include "ui/common/WindowFrame.h"
 #include "ui/game/BoardControl.h"
+#include "ui/game/CableConnector.h"
 #include "ui/game/CableConnectorDrag.h"
 #include "ui/game/CableLayer.h"
 #include "ui/game/PictogramControl.h"
 #include "ui/help/HelpWindowOpener.h"
 
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -51,6 +55,24 @@ QString clockText(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+QString translated(const char* text) {
+    return QCoreApplication::translate("GameWindow", text);
+}
+
+QString choiceText(const ConnectorChoice& choice) {
+    switch (choice.kind) {
+    case ConnectorChoice::Kind::Plug:
+        return QCoreApplication::translate("GameWindow", "Plug into PC %1, connector %2")
+            .arg(pcOfConnector(choice.pcConnector) + 1)
+            .arg(choice.pcConnector % 2 + 1);
+    case ConnectorChoice::Kind::Unplug:
+        return QCoreApplication::translate("GameWindow", "Unplug");
+    case ConnectorChoice::Kind::Mark:
+        return QCoreApplication::translate("GameWindow", "Mark this cable");
+    }
+    return {};
+}
+
 } // namespace
 
 GameWindow::GameWindow(GameState& state, StartupSettings& settings, RandomSource& random,
@@ -75,7 +97,16 @@ GameWindow::GameWindow(GameState& state, StartupSettings& settings, RandomSource
     boardView_ = new BoardView(*this, *controls_.cables, token_);
     // The board as defined holds four PCs.
     boardView_->extend(layoutBoard(kMinPcs));
+    // The notice lies over the message it repeats, and moves with it.
+    verdictNotice_ = new QWidget(controls_.lblCongratulations);
+    verdictNotice_->setObjectName(QStringLiteral("verdictNotice"));
+    accessibility::markAsNotice(*verdictNotice_);
+    // Named like the message until a verdict renames it.
+    accessibility::setName(*verdictNotice_,
+                           accessibility::withoutPadding(controls_.lblCongratulations->caption()));
     connectHandlers();
+    addCommandShortcuts();
+    orderTabStops();
     restack();
 }
 
@@ -99,6 +130,38 @@ void GameWindow::connectHandlers() {
     // The window sees every key before its controls do, whichever has the focus; the same
     // filter watches the band's mouse moves and the time boxes' focus (see eventFilter).
     QCoreApplication::instance()->installEventFilter(this);
+}
+
+void GameWindow::addCommandShortcuts() {
+    // Alt and a letter: the captions stay as they are, and no character is typed, so the report
+    // is not offered. Each catalogue picks letters that follow its own captions.
+    const std::pair<QPushButton*, const char*> commands[] = {
+        {controls_.cmdNewGame, QT_TRANSLATE_NOOP("GameWindow", "Alt+N")},
+        {controls_.cmdRestartCurrentGame, QT_TRANSLATE_NOOP("GameWindow", "Alt+R")},
+        {controls_.cmdShowSolution, QT_TRANSLATE_NOOP("GameWindow", "Alt+S")},
+        {controls_.cmdHelp, QT_TRANSLATE_NOOP("GameWindow", "Alt+H")},
+        {controls_.cmdQuit, QT_TRANSLATE_NOOP("GameWindow", "Alt+Q")},
+    };
+    for (const auto& [button, key] : commands) {
+        auto* command = new QAction(button->text(), this);
+        command->setObjectName(button->objectName() + QStringLiteral("Shortcut"));
+        command->setShortcut(QKeySequence(translated(key)));
+        command->setShortcutContext(Qt::WindowShortcut);
+        connect(command, &QAction::triggered, button, &QPushButton::click);
+        addAction(command);
+        commands_ << command;
+    }
+}
+
+void GameWindow::orderTabStops() {
+    QList<QWidget*> stops{controls_.cmdNewGame,      controls_.cmdRestartCurrentGame,
+                          controls_.cmdShowSolution, controls_.cmdHelp,
+                          controls_.cmdQuit,         controls_.txtCurrentTime,
+                          controls_.txtStartingTime, controls_.txtEndingTimeTime,
+                          controls_.txtElapsedTime};
+    stops << boardView_->tabStops(createdPcCount());
+    for (qsizetype i = 1; i < stops.size(); ++i)
+        setTabOrder(stops[i - 1], stops[i]);
 }
 
 float GameWindow::outerWidthTwips() const {
@@ -128,8 +191,10 @@ void GameWindow::Form_Load() {
     const GeneratedPuzzle puzzle = board_.start(settings, random_);
     const BoardLayout& layout = board_.layout();
     // The board is extended once per window; a new game in the same window reuses it.
-    if (createdPcCount() < layout.pcCount)
+    if (createdPcCount() < layout.pcCount) {
         boardView_->extend(layout);
+        orderTabStops();
+    }
     outerSize_->setOuterSize(layout.windowWidth, layout.windowHeight);
     TwipRect band = definition::kCableBand;
     band.width = layout.cableBandWidth;
@@ -153,10 +218,29 @@ void GameWindow::render() {
 
 void GameWindow::renderClock() {
     const GameClockState& clock = state_.clock;
-    controls_.txtCurrentTime->setText(clockText(clock.currentTimeText));
-    controls_.txtStartingTime->setText(clockText(clock.startingTimeText));
-    controls_.txtEndingTimeTime->setText(clockText(clock.endingTimeText));
-    controls_.txtElapsedTime->setText(clockText(clock.elapsedTimeText));
+    // Every text set is news to a screen reader, changed or not, and a move redraws the clock.
+    const auto show = [](QLineEdit& box, const QString& text) {
+        if (box.text() != text)
+            box.setText(text);
+    };
+    show(*controls_.txtCurrentTime, clockText(clock.currentTimeText));
+    show(*controls_.txtStartingTime, clockText(clock.startingTimeText));
+    show(*controls_.txtEndingTimeTime, clockText(clock.endingTimeText));
+    show(*controls_.txtElapsedTime, clockText(clock.elapsedTimeText));
+    // A screen reader reads a box by its name, so the names carry the times that change with
+    // the game. The current time, and the elapsed time while a game runs, change every second:
+    // in a name they would be news every second, so they are read from the box's text instead.
+    accessibility::setName(*controls_.txtStartingTime,
+                           QCoreApplication::translate("GameWindow", "Starting time %1")
+                               .arg(clockText(clock.startingTimeText)));
+    accessibility::setName(*controls_.txtEndingTimeTime,
+                           QCoreApplication::translate("GameWindow", "Ending time %1")
+                               .arg(clockText(clock.endingTimeText)));
+    accessibility::setName(*controls_.txtElapsedTime,
+                           clock.GameIsFinished
+                               ? QCoreApplication::translate("GameWindow", "Elapsed time %1")
+                                     .arg(clockText(clock.elapsedTimeText))
+                               : QCoreApplication::translate("GameWindow", "Elapsed time"));
 }
 
 void GameWindow::ReDrawCables() {
@@ -182,9 +266,17 @@ void GameWindow::showVerdict() {
     const bool arrives = message != controls_.lblCongratulations->caption();
     controls_.lblCongratulations->setCaption(message);
     render();
-    // A verdict is news to a player who cannot see the faces.
-    if (arrives && (correct || wrong))
-        accessibility::announce(*controls_.lblCongratulations);
+    // A verdict is news to a player who cannot see the faces, told once when it arrives. It is
+    // told when the handler is done, after anything the handler tells of the focus, which a
+    // screen reader would otherwise speak over it.
+    if (!correct && !wrong) {
+        accessibility::withdraw(*verdictNotice_);
+    } else if (arrives) {
+        QTimer::singleShot(0, verdictNotice_, [this, message] {
+            if (controls_.lblCongratulations->caption() == message)
+                accessibility::announce(*verdictNotice_, accessibility::withoutPadding(message));
+        });
+    }
 }
 
 void GameWindow::GetColorText(const Color& theColor, std::string& colorText) const {
@@ -249,6 +341,12 @@ void GameWindow::Form_KeyPress() {
 }
 
 void GameWindow::hideConnectorsAndRepaint() {
+    // A hidden connector would pass the focus on from control to control, each heard by a
+    // screen reader; it is put back when the connectors return.
+    if (boardView_->focusedCableConnector()) {
+        focusBeforeHiding_ = QApplication::focusWidget();
+        focusBeforeHiding_->clearFocus();
+    }
     boardView_->setCableConnectorsVisible(false);
     repaint();
     // Waiting timer ticks run here, as the player expects the clock to go on; clicks and keys
@@ -262,6 +360,9 @@ void GameWindow::cmdRestartCurrentGame_Click() {
     hideConnectorsAndRepaint();
     board_.restartBoard();
     boardView_->setCableConnectorsVisible(true);
+    if (focusBeforeHiding_ != nullptr && isActiveWindow())
+        focusBeforeHiding_->setFocus(Qt::OtherFocusReason);
+    focusBeforeHiding_ = nullptr;
     showVerdict();
 }
 
@@ -310,13 +411,78 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 bool GameWindow::isCharacterKeyForThisWindow(QObject* watched, QEvent* event) const {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
+    // The window may sit inside a caption frame of its own, which is then the top level.
     const auto* widget = static_cast<QWidget*>(watched);
-    if (widget->window() != this)
+    if (widget != this && !isAncestorOf(widget))
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
         return false;
     return !key->text().isEmpty();
+}
+
+bool GameWindow::isMenuKeyForThisWindow(QObject* watched, QEvent* event) const {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != this)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return key->key() == Qt::Key_Menu ||
+           (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+}
+
+void GameWindow::showKeyboardMenu() {
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("keyboardMenu"));
+    std::vector<ConnectorChoice> choices;
+    const std::optional<int> j = boardView_->focusedCableConnector();
+    if (j && board_.isConnector(*j))
+        choices = connectorChoices(state_, *j);
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        menu.addAction(choiceText(choices[i]))->setData(static_cast<int>(i));
+    if (!choices.empty())
+        menu.addSeparator();
+    // The commands are listed with their shortcuts, and negative numbers tell them apart.
+    for (qsizetype k = 0; k < commands_.size(); ++k) {
+        QAction* item = menu.addAction(commands_[k]->text());
+        item->setShortcut(commands_[k]->shortcut());
+        item->setShortcutContext(Qt::WidgetShortcut);
+        item->setData(static_cast<int>(-1 - k));
+    }
+
+    QPointer<QWidget> focus = QApplication::focusWidget();
+    const QPoint at = focus != nullptr ? focus->mapToGlobal(QPoint(0, focus->height()))
+                                       : mapToGlobal(QPoint(0, 0));
+    // Opened from the keyboard, the menu starts on its first item, as the desktop's menus do;
+    // a screen reader says nothing of a menu until an item has the focus.
+    QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.actions().value(0)); });
+    const QAction* chosen = menu.exec(at);
+    const int picked = chosen != nullptr ? chosen->data().toInt() : 0;
+    if (chosen != nullptr && picked >= 0)
+        runChoice(choices.at(static_cast<std::size_t>(picked)), *j);
+    // The focus never left its control, but a screen reader followed the menu's items and
+    // hears no name change of the control: it is told where the focus is, as the choice left
+    // it.
+    if (focus != nullptr && focus->hasFocus()) {
+        QAccessibleEvent back(focus.data(), QAccessible::Focus);
+        QAccessible::updateAccessibility(&back);
+    }
+    if (chosen != nullptr && picked < 0)
+        commands_.at(-1 - picked)->trigger();
+}
+
+void GameWindow::runChoice(const ConnectorChoice& choice, int j) {
+    switch (choice.kind) {
+    case ConnectorChoice::Kind::Plug:
+        ThePcConnectorArea_DragDrop(choice.pcConnector, j);
+        break;
+    case ConnectorChoice::Kind::Unplug:
+        TheCableConnector_Click(j);
+        break;
+    case ConnectorChoice::Kind::Mark:
+        // A press level with the cable's first end, as the mouse would mark it.
+        Form_MouseDown(state_.board.cableSegments.at(3 * std::size_t(cableOfConnector(j))).y1);
+        break;
+    }
 }
 
 bool GameWindow::isTimeBox(QObject* watched) const {
@@ -325,6 +491,10 @@ bool GameWindow::isTimeBox(QObject* watched) const {
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (isMenuKeyForThisWindow(watched, event)) {
+        showKeyboardMenu();
+        return true;
+    }
     if (isCharacterKeyForThisWindow(watched, event)) {
         // The key is taken here: passed on, Enter or Space would also press the focused
         // button once the player has answered the file dialog.
@@ -335,7 +505,11 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
         lblCoverUpCableBackground_MouseMove();
         return true;
     }
-    if (event->type() == QEvent::FocusIn && isTimeBox(watched)) {
+    // A click into a time box passes the focus on to Help; Tab and Shift+Tab stop there, so the
+    // keyboard gets past them and a screen reader reads them.
+    if (event->type() == QEvent::FocusIn && isTimeBox(watched) &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::TabFocusReason &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::BacktabFocusReason) {
         QTimer::singleShot(0, controls_.cmdHelp,
                            [help = controls_.cmdHelp] { help->setFocus(Qt::OtherFocusReason); });
         return false;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/Board.h"
+#include "game/ConnectorChoices.h"
 #include "game/GameState.h"
 #include "game/RandomSource.h"
 #include "game/TimeSource.h"
@@ -11,10 +12,13 @@
 #include "ui/game/BoardView.h"
 #include "ui/game/GameWindowDefinition.h"
 
+#include <QList>
+#include <QPointer>
 #include <QWidget>
 #include <optional>
 #include <string>
 
+class QAction;
 class QGroupBox;
 class QLineEdit;
 class QMimeData;
@@ -142,7 +146,19 @@ private:
     std::optional<int> surfaceDropSource(const QDropEvent* event) const;
     // A key that types a character into any control of this window (Tab moves the focus).
     bool isCharacterKeyForThisWindow(QObject* watched, QEvent* event) const;
+    // The Menu key, or Shift+F10, on any control of this window.
+    bool isMenuKeyForThisWindow(QObject* watched, QEvent* event) const;
     bool isTimeBox(QObject* watched) const;
+    // The commands, each with a shortcut that types no character, for the keyboard and the
+    // keyboard's menu.
+    void addCommandShortcuts();
+    // Tab visits the commands, the time boxes, then the board's connectors.
+    void orderTabStops();
+    // The keyboard's menu: on a cable connector what can be done with it, then the commands.
+    void showKeyboardMenu();
+    // Carries out a choice of the menu on cable connector j with the handler of the drop or
+    // click it stands for.
+    void runChoice(const ConnectorChoice& choice, int j);
 
     GameState& state_;
     StartupSettings& settings_;
@@ -157,6 +173,11 @@ private:
 
     GameWindowControls controls_;
     BoardView* boardView_ = nullptr;
+    // Appears with each verdict, for a screen reader to speak it.
+    QWidget* verdictNotice_ = nullptr;
+    QList<QAction*> commands_;
+    // A cable connector that had the keyboard focus while a command hid the connectors.
+    QPointer<QWidget> focusBeforeHiding_;
 };
 
 } // namespace kestrelink::ui

@@ -203,7 +203,7 @@ QPoint HelpWindow::placeBeside(const QPoint& startupTopLeft) {
 // lie off every screen now, the window is centred rather than lost.
 void HelpWindow::Form_Load(const StartupSettings& startup) {
     const QPoint topLeft = placeBeside(startup.outerTopLeft());
-    move(topLeft);
+    moveOuterTo(*this, topLeft);
     if (QGuiApplication::screenAt(topLeft) == nullptr)
         centreOnScreen(*this);
 }

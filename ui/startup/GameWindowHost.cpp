@@ -34,10 +34,13 @@ GameWindow* GameWindowHost::play() {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setHelpWindowOpener(&helpOpener_);
     window_ = window;
+    // The game opens on the screen the player looks at, the start-up window's, and must fit it.
+    QScreen* screen =
+        dialogParent_ != nullptr ? dialogParent_->screen() : QGuiApplication::primaryScreen();
+    showOnScreen(*window, screen);
     window->Form_Load();
     window->show();
 
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     const QSize outer = window->size() + frameExtent(*window);
     if (screen != nullptr && !fitsOnScreen(outer, screen->size())) {
         QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),

@@ -406,7 +406,7 @@ void MainStartupWindow::unlockSettings() {
 }
 
 QPoint MainStartupWindow::outerTopLeft() const {
-    return frameGeometry().topLeft();
+    return ui::outerTopLeft(*this);
 }
 
 } // namespace kestrelink::ui
