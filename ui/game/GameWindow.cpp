@@ -8,7 +8,6 @@
 #include "ui/common/DesignPalette.h"
 #include "ui/common/FixedOuterSize.h"
 #include "ui/common/Fonts.h"
-#include "ui/common/ReportFile.h"
 #include "ui/common/StartupSettings.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WindowFrame.h"
@@ -16,6 +15,7 @@
 #include "ui/game/CableConnectorDrag.h"
 #include "ui/game/CableLayer.h"
 #include "ui/game/PictogramControl.h"
+#include "ui/game/ReportDialog.h"
 #include "ui/help/HelpWindowOpener.h"
 
 #include <QCloseEvent>
