@@ -2,6 +2,7 @@
 // interfaces: names, roles and states, the board's descriptions following a drop, and the
 // verdict's announcement as an event that a bridge built into this test hears.
 #include "FakeStartupSettings.h"
+#include "GameWindowParts.h"
 #include "game/Palette.h"
 #include "tests/core/SteppedTime.h"
 #include "ui/game/CableConnector.h"
@@ -21,6 +22,7 @@
 
 using namespace kestrelink;
 using namespace kestrelink::ui;
+using namespace kestrelink::ui::testing;
 
 namespace {
 
@@ -123,28 +125,28 @@ private slots:
         QSet<QObject*> tree;
         checkTree(*window, tree, true);
         // Layers, drop areas and cover-ups are left out: the connectors speak for them.
-        QVERIFY(!tree.contains(window->TheCable()));
-        QVERIFY(!tree.contains(window->lblCoverUpCableBackground()));
+        QVERIFY(!tree.contains(TheCable(*window)));
+        QVERIFY(!tree.contains(lblCoverUpCableBackground(*window)));
         for (int c = 0; c < 8; ++c) {
-            QVERIFY(!tree.contains(window->ThePcConnectorArea(c)));
-            QVERIFY(!tree.contains(window->CableCoverUp(c)));
-            for (QWidget* picture : std::initializer_list<QWidget*>{window->ThePcConnector(c),
-                                                                    window->TheCableConnector(c),
-                                                                    window->txtThePC(c / 2)}) {
+            QVERIFY(!tree.contains(ThePcConnectorArea(*window, c)));
+            QVERIFY(!tree.contains(CableCoverUp(*window, c)));
+            for (QWidget* picture : std::initializer_list<QWidget*>{ThePcConnector(*window, c),
+                                                                    TheCableConnector(*window, c),
+                                                                    txtThePC(*window, c / 2)}) {
                 QVERIFY(tree.contains(picture));
                 QAccessibleInterface* node = QAccessible::queryAccessibleInterface(picture);
                 QCOMPARE(node->role(), QAccessible::Graphic);
                 QVERIFY(!node->state().disabled);
             }
         }
-        QCOMPARE(said(window->txtThePC(2)), QStringLiteral("PC 3"));
-        for (QLineEdit* box : {window->txtCurrentTime(), window->txtStartingTime(),
-                               window->txtEndingTimeTime(), window->txtElapsedTime()}) {
+        QCOMPARE(said(txtThePC(*window, 2)), QStringLiteral("PC 3"));
+        for (QLineEdit* box : {txtCurrentTime(*window), txtStartingTime(*window),
+                               txtEndingTimeTime(*window), txtElapsedTime(*window)}) {
             QAccessibleInterface* node = QAccessible::queryAccessibleInterface(box);
             QCOMPARE(node->text(QAccessible::Value), box->text());
             QVERIFY(node->state().readOnly && !node->state().editable);
         }
-        QCOMPARE(said(window->txtElapsedTime()), QStringLiteral("Elapsed time"));
+        QCOMPARE(said(txtElapsedTime(*window)), QStringLiteral("Elapsed time"));
     }
 
     void aDropChangesBothConnectorsDescriptions() {
@@ -152,35 +154,35 @@ private slots:
         const int j = state.puzzle.SolutionPlan[3][1];
         const QString colour = colourOfCable(j);
         window->ThePcConnectorArea_DragDrop(3, j);
-        QCOMPARE(said(window->ThePcConnector(3), QAccessible::Description),
+        QCOMPARE(said(ThePcConnector(*window, 3), QAccessible::Description),
                  colour + QStringLiteral(", holds cable connector %1").arg(j + 1));
-        QCOMPARE(said(window->TheCableConnector(j), QAccessible::Description),
+        QCOMPARE(said(TheCableConnector(*window, j), QAccessible::Description),
                  QStringLiteral("Cable %1, %2, plugged into PC 2, connector 2")
                      .arg(j / 2 + 1)
                      .arg(colour));
         // Those two changed, and only those are said again.
         QCOMPARE(heardAbout(QAccessible::DescriptionChanged).size(), 2);
-        QCOMPARE(heardAbout(QAccessible::DescriptionChanged, window->ThePcConnector(3)).size(), 1);
+        QCOMPARE(heardAbout(QAccessible::DescriptionChanged, ThePcConnector(*window, 3)).size(), 1);
 
         window->TheCableConnector_Click(j);
-        QCOMPARE(said(window->ThePcConnector(3), QAccessible::Description),
+        QCOMPARE(said(ThePcConnector(*window, 3), QAccessible::Description),
                  colour + QStringLiteral(", free"));
-        QCOMPARE(said(window->TheCableConnector(j), QAccessible::Description),
+        QCOMPARE(said(TheCableConnector(*window, j), QAccessible::Description),
                  QStringLiteral("Cable %1, %2, at home").arg(j / 2 + 1).arg(colour));
     }
 
     void aCoveredConnectorHidesItsColourUntilTheCoversLift() {
         open(true);
-        QCOMPARE(said(window->TheCableConnector(0), QAccessible::Description),
+        QCOMPARE(said(TheCableConnector(*window, 0), QAccessible::Description),
                  QStringLiteral("Cable 1, covered, at home"));
         window->lblCoverUpCableBackground_MouseMove();
-        QCOMPARE(said(window->TheCableConnector(0), QAccessible::Description),
+        QCOMPARE(said(TheCableConnector(*window, 0), QAccessible::Description),
                  QStringLiteral("Cable 1, %1, at home").arg(colourOfCable(0)));
     }
 
     void theVerdictIsReadWithoutPaddingAndAnnounced() {
         open();
-        CaptionLabel* message = window->lblCongratulations();
+        CaptionLabel* message = lblCongratulations(*window);
         window->cmdShowSolution_Click();
         const QString congratulations =
             QStringLiteral("Congratulations !!!\nYou have correctly connected the PCs");
@@ -189,7 +191,7 @@ private slots:
         const QList<HeardEvent> alerts = heardAbout(QAccessible::Alert, message);
         QCOMPARE(alerts.size(), 1);
         QCOMPARE(alerts.first().name, congratulations);
-        QVERIFY(!QAccessible::queryAccessibleInterface(window->lblSmile1())->state().invisible);
+        QVERIFY(!QAccessible::queryAccessibleInterface(lblSmile1(*window))->state().invisible);
 
         // The animation and the same verdict again are no news.
         heard.clear();

@@ -1,6 +1,7 @@
 // The game as a desktop program: what the command line asks for, the icon files against the
 // window icon, the report's folder, and every text fitting its control in each catalogue.
 #include "FakeStartupSettings.h"
+#include "GameWindowParts.h"
 #include "KestrelinkConfig.h"
 #include "app/CommandLine.h"
 #include "app/Translations.h"
@@ -28,6 +29,7 @@
 
 using namespace kestrelink;
 using namespace kestrelink::ui;
+using namespace kestrelink::ui::testing;
 
 Q_DECLARE_METATYPE(kestrelink::app::CommandLineRequest)
 
@@ -241,7 +243,7 @@ private slots:
         QStringList clipped = clippedTexts(startup) + clippedTexts(help) + clippedTexts(game);
         // The verdicts' messages too, which take the instruction's place in the same label.
         for (const QString& message : {wrongWiringMessage(), correctWiringMessage()}) {
-            game.lblCongratulations()->setCaption(message);
+            lblCongratulations(game)->setCaption(message);
             clipped += clippedTexts(game);
         }
         for (QTranslator* translator : app->findChildren<QTranslator*>()) {

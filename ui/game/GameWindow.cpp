@@ -5,6 +5,7 @@
 #include "game/Palette.h"
 #include "report/SettingsReport.h"
 #include "ui/common/Accessibility.h"
+#include "ui/common/CaptionLabel.h"
 #include "ui/common/DesignPalette.h"
 #include "ui/common/FixedOuterSize.h"
 #include "ui/common/Fonts.h"
@@ -70,7 +71,7 @@ GameWindow::GameWindow(GameState& state, StartupSettings& settings, RandomSource
     controls_ = buildGameWindowDefinition(*this);
     outerSize_ = new FixedOuterSize(*this, [this] {
         controls_.cables->setGeometry(rect());
-        alignToWidth(controls_, outerWidthTwips());
+        alignToWidth(controls_, outerSize_->outerWidthTwips());
     });
     boardView_ = new BoardView(*this, *controls_.cables, token_);
     // The board as defined holds four PCs.
@@ -101,14 +102,6 @@ void GameWindow::connectHandlers() {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-float GameWindow::outerWidthTwips() const {
-    return outerSize_->outerWidthTwips();
-}
-
-float GameWindow::outerHeightTwips() const {
-    return outerSize_->outerHeightTwips();
-}
-
 void GameWindow::restack() {
     // Bottom to top: labels, cables, everything else, the connectors, the cover-ups.
     controls_.cables->lower();
@@ -128,7 +121,7 @@ void GameWindow::Form_Load() {
     const GeneratedPuzzle puzzle = board_.start(settings, random_);
     const BoardLayout& layout = board_.layout();
     // The board is extended once per window; a new game in the same window reuses it.
-    if (createdPcCount() < layout.pcCount)
+    if (boardView_->createdPcCount() < layout.pcCount)
         boardView_->extend(layout);
     outerSize_->setOuterSize(layout.windowWidth, layout.windowHeight);
     TwipRect band = definition::kCableBand;
@@ -355,7 +348,7 @@ void GameWindow::mouseMoveEvent(QMouseEvent* event) {
 
 std::optional<int> GameWindow::surfaceDropSource(const QDropEvent* event) const {
     const auto source = decodeCableConnectorDrag(event->mimeData(), token_);
-    if (!source || !board_.isConnector(*source) || *source >= createdConnectorCount())
+    if (!source || !board_.isConnector(*source) || *source >= boardView_->createdConnectorCount())
         return std::nullopt;
     // Over another control (a button, a label, a time box, a cable connector) a drop does
     // nothing; only the bare surface, the cables and the disabled controls lying on it send
