@@ -60,8 +60,8 @@ bool allCablesAre(const GameWindow& window, Color color, int n) {
 void forcePlug(GameState& state, int j, int c) {
     const BoardLayout layout = layoutBoard(state.pcCount());
     const auto i = static_cast<std::size_t>(c);
-    const TwipPoint snapped = snapPosition(layout.pcConnectors[i], layout.cableConnectors[i],
-                                           layout.dropAreas[i].left > layout.dropAreas[0].left);
+    const TwipPoint snapped =
+        snapPosition(layout.pcConnectors[i], layout.dropAreas[i].left > layout.dropAreas[0].left);
     TwipRect& connector = state.board.cableConnectors[static_cast<std::size_t>(j)];
     connector.left = snapped.x;
     connector.top = snapped.y;

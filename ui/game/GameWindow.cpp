@@ -2,6 +2,7 @@
 // the timers into the board's operations.
 #include "ui/game/GameWindow.h"
 
+#include "game/ClockText.h"
 #include "game/Palette.h"
 #include "report/SettingsReport.h"
 #include "ui/common/Accessibility.h"
@@ -44,12 +45,8 @@ QStringList toLines(const std::vector<std::string>& lines) {
     return list;
 }
 
-// The clock's texts are times of day, or the word the ending box shows while a game runs.
-QString clockText(const std::string& text) {
-    static const char* const running = QT_TRANSLATE_NOOP("GameWindow", "Running");
-    if (text == running)
-        return QCoreApplication::translate("GameWindow", running);
-    return QString::fromStdString(text);
+QString timeText(Clock::time_point moment) {
+    return QString::fromStdString(timeOfDayText(moment));
 }
 
 } // namespace
@@ -57,7 +54,7 @@ QString clockText(const std::string& text) {
 GameWindow::GameWindow(GameState& state, StartupSettings& settings, RandomSource& random,
                        TimeSource& time, QWidget* parent)
     : QWidget(parent), state_(state), settings_(settings), random_(random), time_(time),
-      board_(state, time), token_(nextWindowToken()) {
+      board_(state, time, random), token_(nextWindowToken()) {
     accessibility::markAsWindow(*this);
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(
@@ -113,12 +110,17 @@ void GameWindow::restack() {
     boardView_->restack();
 }
 
-void GameWindow::Form_Load() {
+GameSettings GameWindow::startupSettings() const {
     // The settings are taken, and brought into range, once for the whole game.
-    const GameSettings settings =
-        checkedSettings(state_.NumberOfPCs, settings_.colorCountText().trimmed().toInt(),
-                        settings_.advancedLevel());
-    const GeneratedPuzzle puzzle = board_.start(settings, random_);
+    return checkedSettings(state_.NumberOfPCs, settings_.colorCountText().trimmed().toInt(),
+                           settings_.advancedLevel());
+}
+
+void GameWindow::Form_Load() {
+    showDeal(board_.start(startupSettings()));
+}
+
+void GameWindow::showDeal(const GeneratedPuzzle& puzzle) {
     const BoardLayout& layout = board_.layout();
     // The board is extended once per window; a new game in the same window reuses it.
     if (boardView_->createdPcCount() < layout.pcCount)
@@ -130,7 +132,8 @@ void GameWindow::Form_Load() {
 
     settings_.showPairingListing(toLines(puzzle.pairingListing));
     settings_.showCableListing(toLines(puzzle.cableListing));
-    render();
+    boardView_->setCableConnectorsVisible(true);
+    showVerdict();
 
     settings_.lockSettings();
     state_.GameWindowIsOpen = true;
@@ -146,10 +149,12 @@ void GameWindow::render() {
 
 void GameWindow::renderClock() {
     const GameClockState& clock = state_.clock;
-    controls_.txtCurrentTime->setText(clockText(clock.currentTimeText));
-    controls_.txtStartingTime->setText(clockText(clock.startingTimeText));
-    controls_.txtEndingTimeTime->setText(clockText(clock.endingTimeText));
-    controls_.txtElapsedTime->setText(clockText(clock.elapsedTimeText));
+    controls_.txtCurrentTime->setText(timeText(clock.currentTime));
+    controls_.txtStartingTime->setText(timeText(clock.startingTime));
+    controls_.txtEndingTimeTime->setText(
+        clock.endingTime ? timeText(*clock.endingTime)
+                         : QCoreApplication::translate("GameWindow", "Running"));
+    controls_.txtElapsedTime->setText(QString::fromStdString(elapsedText(clock.elapsedTime)));
 }
 
 void GameWindow::ReDrawCables() {
@@ -157,7 +162,7 @@ void GameWindow::ReDrawCables() {
     showVerdict();
 }
 
-void GameWindow::showVerdict() {
+void GameWindow::showVerdict(bool freshBoard) {
     const Verdict verdict = state_.look.verdict;
     const bool correct = verdict == Verdict::Correct;
     const bool wrong = verdict == Verdict::Wrong;
@@ -172,7 +177,7 @@ void GameWindow::showVerdict() {
     const QString message = correct ? correctWiringMessage()
                             : wrong ? wrongWiringMessage()
                                     : instructionMessage();
-    const bool arrives = message != controls_.lblCongratulations->caption();
+    const bool arrives = freshBoard || message != controls_.lblCongratulations->caption();
     controls_.lblCongratulations->setCaption(message);
     render();
     // A verdict is news to a player who cannot see the faces.
@@ -188,45 +193,61 @@ QMimeData* GameWindow::dragDataOf(int j) const {
     return encodeCableConnectorDrag(token_, j);
 }
 
-// ---- Playing: dragging, unplugging, marking, cover-ups ----
+// ---- Playing: dragging, unplugging, marking, cover-ups, the timers ----
+
+void GameWindow::play(const Move& move) {
+    switch (board_.apply(move)) {
+    case Changed::Nothing:
+        break;
+    case Changed::Connectors:
+        boardView_->renderConnectors(state_);
+        break;
+    case Changed::Cables:
+        boardView_->renderCables(state_);
+        break;
+    case Changed::Time:
+        renderClock();
+        break;
+    case Changed::Board:
+        showVerdict();
+        break;
+    }
+}
 
 void GameWindow::ThePcConnectorArea_DragOver(int index, int sourceIndex, int state) {
-    if (board_.dragOver(index, sourceIndex, static_cast<DragOverState>(state)))
-        boardView_->renderConnectors(state_);
+    play(Move::dragOver(index, sourceIndex, static_cast<DragOverState>(state)));
 }
 
 void GameWindow::ThePcConnectorArea_DragDrop(int index, int sourceIndex) {
-    if (board_.dropOnArea(index, sourceIndex))
-        showVerdict();
+    play(Move::dropOnArea(index, sourceIndex));
 }
 
 void GameWindow::Form_DragDrop(int sourceIndex) {
-    if (!board_.isConnector(sourceIndex))
-        return;
-    board_.dropOnSurface(sourceIndex);
-    showVerdict();
+    play(Move::dropOnSurface(sourceIndex));
 }
 
 void GameWindow::TheCableConnector_Click(int index) {
-    if (!board_.isConnector(index))
-        return;
-    board_.unplug(index);
-    showVerdict();
+    play(Move::unplug(index));
 }
 
 void GameWindow::Form_MouseDown(float yTwips) {
-    if (board_.toggleMarkAt(yTwips))
-        boardView_->renderCables(state_);
+    play(Move::mark(yTwips));
 }
 
 void GameWindow::lblCoverUpCableBackground_MouseMove() {
-    if (board_.pointerOverBand())
-        boardView_->renderConnectors(state_);
+    play(Move::pointerOverBand());
 }
 
 void GameWindow::Form_MouseMove() {
-    if (board_.pointerOverSurface())
-        boardView_->renderConnectors(state_);
+    play(Move::pointerOverSurface());
+}
+
+void GameWindow::timerGameClock_Timer() {
+    play(Move::clockTick());
+}
+
+void GameWindow::timerCableAnimation_Timer() {
+    play(Move::animationTick());
 }
 
 // ---- Commands ----
@@ -242,6 +263,7 @@ void GameWindow::Form_KeyPress() {
 }
 
 void GameWindow::hideConnectorsAndRepaint() {
+    renderClock();
     boardView_->setCableConnectorsVisible(false);
     repaint();
     // Waiting timer ticks run here, as the player expects the clock to go on; clicks and keys
@@ -250,19 +272,16 @@ void GameWindow::hideConnectorsAndRepaint() {
 }
 
 void GameWindow::cmdRestartCurrentGame_Click() {
-    board_.restartClock();
-    renderClock();
-    hideConnectorsAndRepaint();
-    board_.restartBoard();
+    board_.restart([this] { hideConnectorsAndRepaint(); });
     boardView_->setCableConnectorsVisible(true);
     showVerdict();
 }
 
 void GameWindow::cmdShowSolution_Click() {
-    hideConnectorsAndRepaint();
-    cmdRestartCurrentGame_Click();
-    board_.wireSolution();
-    showVerdict();
+    board_.showSolution([this] { hideConnectorsAndRepaint(); });
+    boardView_->setCableConnectorsVisible(true);
+    // Said again even when the board was solved before: the player asked for it.
+    showVerdict(true);
 }
 
 void GameWindow::cmdHelp_Click() {
@@ -271,20 +290,7 @@ void GameWindow::cmdHelp_Click() {
 }
 
 void GameWindow::cmdNewGame_Click() {
-    cmdRestartCurrentGame_Click();
-    Form_Load();
-}
-
-// ---- Timers ----
-
-void GameWindow::timerGameClock_Timer() {
-    board_.clockTick();
-    renderClock();
-}
-
-void GameWindow::timerCableAnimation_Timer() {
-    board_.animationTick();
-    boardView_->renderCables(state_);
+    showDeal(board_.newGame(startupSettings(), [this] { hideConnectorsAndRepaint(); }));
 }
 
 // ---- Window events ----

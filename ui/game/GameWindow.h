@@ -82,14 +82,23 @@ protected:
 private:
     void connectHandlers();
     void restack();
+    // The start-up window's settings as they are now, in range.
+    GameSettings startupSettings() const;
+    // After a deal: the board extended and laid out, the window sized, the listings handed to
+    // the start-up window, the board shown, the settings locked.
+    void showDeal(const GeneratedPuzzle& puzzle);
+    // Applies a move of the player or a timer and shows what it changed.
+    void play(const Move& move);
     // Shows the board and the clock as the game state has them.
     void render();
     void renderClock();
     // After a redraw: the board, the verdict's message and faces, and the animation started
-    // afresh on a correct board or stopped on any other.
-    void showVerdict();
-    // Hides the cable connectors and lets the window repaint without them; timers may tick
-    // here, but no input is taken until the handler has finished.
+    // afresh on a correct board or stopped on any other. A verdict is announced when its
+    // message arrives, or always on a board laid afresh.
+    void showVerdict(bool freshBoard = false);
+    // The commands' interlude: the clock as it stands, the cable connectors hidden and the
+    // window repainted without them; timers may tick here, but no input is taken until the
+    // command has finished.
     void hideConnectorsAndRepaint();
     // The cable connector a drag over the window surface carries, if it is one of this
     // window's and the pointer is over the bare surface (not over another control).
