@@ -1,5 +1,5 @@
-// Random sources for tests: a portable seeded one and a scripted one that records every draw.
-// Both the core's and the windows' tests use them, so they need no test framework.
+// A scripted random source for tests, that records every draw. Both the core's and the windows'
+// tests use it, so it needs no test framework.
 #pragma once
 
 #include "game/RandomSource.h"
@@ -11,25 +11,6 @@
 #include <vector>
 
 namespace kestrelink::testsupport {
-
-// SplitMix64 reduced by modulo: its outputs are the same with every standard library, so golden
-// results pinned with it do not move when the compiler's distributions do.
-class PortableRandomSource final : public RandomSource {
-public:
-    explicit PortableRandomSource(std::uint64_t seed) : state_(seed) {}
-
-    int below(int n) override {
-        state_ += 0x9E3779B97F4A7C15ull;
-        std::uint64_t z = state_;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        z ^= z >> 31;
-        return static_cast<int>(z % static_cast<std::uint64_t>(n));
-    }
-
-private:
-    std::uint64_t state_;
-};
 
 // Answers the draws from a script and records the range of each, so a test can check both the
 // outcome and the order in which the draws were asked for. A draw past the script, or a scripted
