@@ -43,6 +43,9 @@ public:
         return finish();
     }
 
+    // The deal and every move made so far.
+    const GameRecord& record() const { return record_; }
+
     // The recorded moves again, through the same checks: a failure the soak found shows again.
     static SoakResult replay(const GameRecord& record) {
         BoardSoak soak(GameRecord{record.seed, record.settings, {}}, 0);

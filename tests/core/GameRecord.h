@@ -126,7 +126,7 @@ public:
             << ", finished "
             << (clock.endingTime ? timeOfDayText(*clock.endingTime) : std::string("-"))
             << ", elapsed " << elapsedText(clock.elapsedTime) << "\ncover-ups "
-            << (look.coverUpsShown ? "shown" : "lifted") << ", animated cable "
+            << (look.coverUpsShown ? "shown" : "hidden") << ", animated cable "
             << look.AnimatedCableIndex << "\n";
         for (int j = 0; j < state_.connectorCount(); ++j) {
             const TwipRect& at_ = at(state_.board.cableConnectors, j);
