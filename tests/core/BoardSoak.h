@@ -63,7 +63,7 @@ private:
 
     BoardSoak(const GameRecord& deal, std::uint64_t choices)
         : record_(deal), game_(deal), choices_(choices), pcCount_(deal.settings.NumberOfPCs),
-          pluggedInto_(at(connectors()), kHome) {
+          pluggedInto_(static_cast<std::size_t>(2 * deal.settings.NumberOfPCs), kHome) {
         check();
     }
 
@@ -85,13 +85,12 @@ private:
     }
 
     int below(int n) { return choices_.below(n); }
-    static std::size_t at(int i) { return static_cast<std::size_t>(i); }
     int connectors() const { return 2 * pcCount_; }
     const GameState& state() const { return game_.state(); }
 
     int connectorOn(int c) const {
         for (int j = 0; j < connectors(); ++j)
-            if (pluggedInto_[at(j)] == c)
+            if (at(pluggedInto_, j) == c)
                 return j;
         return kNone;
     }
@@ -99,8 +98,8 @@ private:
     bool valid(int index) const { return index >= 0 && index < connectors(); }
 
     bool fits(int c, int j) const {
-        return state().puzzle.pcConnectorColors[at(c)] ==
-               state().puzzle.cableConnectorColors[at(j)];
+        return at(state().puzzle.pcConnectorColors, c) ==
+               at(state().puzzle.cableConnectorColors, j);
     }
 
     // One random operation: mostly a single move, sometimes a run of them.
@@ -128,7 +127,7 @@ private:
             break;
         case 6: {
             // Presses land near the cables' ends, where the reach of a mark is decided.
-            const float end = state().board.cableConnectors[at(j)].top + 97;
+            const float end = at(state().board.cableConnectors, j).top + 97;
             move(Move::mark(end + static_cast<float>(below(121) - 60)));
             break;
         }
@@ -158,19 +157,19 @@ private:
     // Every PC connector plugged by the rules, each with a connector of its colour: the
     // solution with same-coloured connectors swapped at random, so often not a ring.
     void wireFullBoard(std::chrono::milliseconds when) {
-        std::vector<int> slotOf(at(connectors()));
+        std::vector<int> slotOf(pluggedInto_.size());
         for (int c = 0; c < connectors(); ++c)
-            slotOf[at(state().puzzle.SolutionPlan[at(c)][1])] = c;
+            at(slotOf, at(state().puzzle.SolutionPlan, c)[1]) = c;
         for (int swaps = 0; swaps < connectors(); ++swaps) {
             const int a = below(connectors());
             const int b = below(connectors());
-            if (state().puzzle.cableConnectorColors[at(a)] ==
-                state().puzzle.cableConnectorColors[at(b)])
-                std::swap(slotOf[at(a)], slotOf[at(b)]);
+            if (at(state().puzzle.cableConnectorColors, a) ==
+                at(state().puzzle.cableConnectorColors, b))
+                std::swap(at(slotOf, a), at(slotOf, b));
         }
         play(Move::restart(), when);
         for (int j = 0; j < connectors() && failure_.empty(); ++j)
-            play(Move::dropOnArea(slotOf[at(j)], j), when);
+            play(Move::dropOnArea(at(slotOf, j), j), when);
     }
 
     int fittingArea(int j) {
@@ -179,7 +178,7 @@ private:
             if (fits(c, j))
                 fitting.push_back(c);
         return fitting.empty() ? below(connectors())
-                               : fitting[at(below(static_cast<int>(fitting.size())))];
+                               : at(fitting, below(static_cast<int>(fitting.size())));
     }
 
     // Records the move, makes it, and checks the board against what the twin expects of it.
@@ -195,22 +194,22 @@ private:
             if ((changed == Changed::Board) != free)
                 return fail(free ? "the drop was refused" : "the drop was taken");
             if (free && fits(move.area, move.source))
-                pluggedInto_[at(move.source)] = move.area;
+                at(pluggedInto_, move.source) = move.area;
             return check(free);
         }
         case Move::Kind::DropOnSurface:
         case Move::Kind::Unplug:
             if (!known)
                 return expectNothing(changed);
-            pluggedInto_[at(move.source)] = kHome;
+            at(pluggedInto_, move.source) = kHome;
             return check();
         case Move::Kind::Restart:
         case Move::Kind::NewGame:
-            pluggedInto_.assign(at(connectors()), kHome);
+            pluggedInto_.assign(pluggedInto_.size(), kHome);
             return check();
         case Move::Kind::ShowSolution:
             for (int c = 0; c < connectors(); ++c)
-                pluggedInto_[at(state().puzzle.SolutionPlan[at(c)][1])] = c;
+                at(pluggedInto_, at(state().puzzle.SolutionPlan, c)[1]) = c;
             return check();
         case Move::Kind::Mark:
             return checkMark(before, move.y);
@@ -242,17 +241,17 @@ private:
         for (int c = 0; c < connectors(); ++c) {
             const int expected = connectorOn(c);
             allPlugged = allPlugged && expected != kNone;
-            if (board.PcConnectorPlug[at(c)][0] != expected)
+            if (at(board.PcConnectorPlug, c)[0] != expected)
                 return fail("PC connector " + std::to_string(c) + " holds " +
-                            std::to_string(board.PcConnectorPlug[at(c)][0]) + ", not " +
+                            std::to_string(at(board.PcConnectorPlug, c)[0]) + ", not " +
                             std::to_string(expected));
             if (expected != kNone && !fits(c, expected))
                 return fail("a plug of another colour on " + std::to_string(c));
         }
         for (int j = 0; j < connectors(); ++j) {
-            const TwipRect& where = board.cableConnectors[at(j)];
-            const int c = pluggedInto_[at(j)];
-            const auto& home = board.CableConnectorHome[at(j)];
+            const TwipRect& where = at(board.cableConnectors, j);
+            const int c = at(pluggedInto_, j);
+            const auto& home = at(board.CableConnectorHome, j);
             const bool isHome = where.top == static_cast<float>(home[0]) &&
                                 where.left == static_cast<float>(home[1]);
             if (c == kHome ? !isHome : !besidePcConnector(where, c))
@@ -276,7 +275,7 @@ private:
     }
 
     bool besidePcConnector(const TwipRect& connector, int c) const {
-        const TwipRect& pc = game_.layout().pcConnectors[at(c)];
+        const TwipRect& pc = at(game_.layout().pcConnectors, c);
         const bool leftColumn = (c / 2) % 2 == 0;
         const float left = leftColumn ? pc.left + pc.width : pc.left - pc.width;
         return connector.top == pc.top && connector.left == left;
@@ -289,13 +288,13 @@ private:
         std::optional<int> expected;
         for (int k = 0; k < pcCount_ && !expected && before.verdict == Verdict::Wrong; ++k)
             for (int end = 2 * k; end <= 2 * k + 1; ++end)
-                if (std::fabs(state().board.cableConnectors[at(end)].top + 97 - y) < 50)
+                if (std::fabs(at(state().board.cableConnectors, end).top + 97 - y) < 50)
                     expected = k;
         const auto& was = before.segmentColors;
         const auto& now = state().look.segmentColors;
         for (int s = 0; s < 3 * pcCount_; ++s) {
             const bool marked = expected && s / 3 == *expected;
-            if (now[at(s)] != (marked ? (was[at(s)] == kRed ? kBlack : kRed) : was[at(s)]))
+            if (at(now, s) != (marked ? (at(was, s) == kRed ? kBlack : kRed) : at(was, s)))
                 return fail(marked ? "the mark missed its cable"
                                    : "a mark recoloured another cable");
         }
@@ -310,7 +309,7 @@ private:
             white += color == kWhite;
         }
         const int index = state().look.AnimatedCableIndex;
-        if (white < 3 || state().look.segmentColors[at(3 * index)] != kWhite)
+        if (white < 3 || at(state().look.segmentColors, 3 * index) != kWhite)
             return fail("the animated cable is not white");
     }
 
@@ -325,7 +324,7 @@ private:
     void checkHighlight(const Move& move) {
         if (!valid(move.area) || !valid(move.source))
             return;
-        const bool lit = state().look.highlightedAreas[at(move.area)];
+        const bool lit = at(state().look.highlightedAreas, move.area);
         const bool fitting = connectorOn(move.area) == kNone && fits(move.area, move.source);
         if (lit && !fitting)
             return fail("an occupied or unfitting area lit up");
