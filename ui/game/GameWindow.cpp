@@ -53,8 +53,8 @@ QString timeText(Clock::time_point moment) {
 
 GameWindow::GameWindow(GameState& state, StartupSettings& settings, RandomSource& random,
                        TimeSource& time, QWidget* parent)
-    : QWidget(parent), state_(state), settings_(settings), random_(random), time_(time),
-      board_(state, time, random), token_(nextWindowToken()) {
+    : QWidget(parent), state_(state), settings_(settings), time_(time), board_(state, time, random),
+      token_(nextWindowToken()) {
     accessibility::markAsWindow(*this);
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(

@@ -109,7 +109,6 @@ private:
 
     GameState& state_;
     StartupSettings& settings_;
-    RandomSource& random_;
     TimeSource& time_;
     Board board_;
     const quint64 token_;
