@@ -625,7 +625,7 @@ Kies minder pc&apos;s of verhoog je schermresolutie</translation>
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Ga je gang -- Ontdek onze geweldige pc-naar-pc-verbindingsproducten</translation>
+        <translation type="vanished">Ga je gang -- Ontdek onze geweldige pc-naar-pc-verbindingsproducten</translation>
     </message>
     <message>
         <source>Close</source>
@@ -664,7 +664,7 @@ Kies minder pc&apos;s of verhoog je schermresolutie</translation>
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Ga je gang -- Ontdek onze geweldige pc-naar-pc-verbindingsproducten</translation>
+        <translation type="vanished">Ga je gang -- Ontdek onze geweldige pc-naar-pc-verbindingsproducten</translation>
     </message>
     <message>
         <source>Help</source>
@@ -737,6 +737,13 @@ Annuleren sluit alleen dit dialoogvenster</translation>
     <message>
         <source>Kestrelink® Connection Game Info</source>
         <translation>Kestrelink® Connection Game - Info</translation>
+    </message>
+</context>
+<context>
+    <name>kestrelink::ui::WebsiteButton</name>
+    <message>
+        <source>Go ahead -- Check out our great PC to PC Connection Products</source>
+        <translation>Ga je gang -- Ontdek onze geweldige pc-naar-pc-verbindingsproducten</translation>
     </message>
 </context>
 </TS>

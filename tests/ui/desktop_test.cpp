@@ -2,6 +2,7 @@
 // window icon, the report's folder, and every catalogue: whole, and each text fitting its control
 // in the windows and dialogs.
 #include "FakeStartupSettings.h"
+#include "GameWindowParts.h"
 #include "KestrelinkConfig.h"
 #include "app/CommandLine.h"
 #include "app/Translations.h"
@@ -41,6 +42,7 @@
 
 using namespace kestrelink;
 using namespace kestrelink::ui;
+using namespace kestrelink::ui::testing;
 
 Q_DECLARE_METATYPE(kestrelink::app::CommandLineRequest)
 
@@ -402,7 +404,7 @@ private slots:
             if (helpText->fontMetrics().horizontalAdvance(line.trimmed()) > lineRoom)
                 clipped << QStringLiteral("Text2: ") + line;
         // The verdicts' messages too, which take the instruction's place in the same label.
-        auto* message = game.findChild<CaptionLabel*>(QStringLiteral("lblCongratulations"));
+        auto* message = lblCongratulations(game);
         for (const QString& verdict : {wrongWiringMessage(), correctWiringMessage()}) {
             message->setCaption(verdict);
             clipped += clippedTexts(game);
