@@ -67,10 +67,11 @@ void SettingsFrame::mouseReleaseEvent(QMouseEvent* event) {
         emit frameClicked();
 }
 
-// The style draws a group box's frame from a PNG image of its own, read on the first paint and
-// kept by Qt's pixmap cache after that. Read in the usual way, it would load four image plugins
-// (and the SVG and JPEG libraries behind two of them) into every start of the game, for the
-// frame in its first window.
+// Qt's Fusion style draws a group box's frame from a PNG image of its own, read on the first
+// paint and kept in Qt's pixmap cache after that (where the game window's frame finds it too).
+// Read in the usual way, it would load four image plugins, and the SVG and JPEG libraries behind
+// two of them, into every start of the game for the frame of its first window. Nothing else a
+// group box draws needs a plugin.
 void SettingsFrame::paintEvent(QPaintEvent* event) {
     if (painted_) {
         QGroupBox::paintEvent(event);
