@@ -7,8 +7,9 @@ class QLocale;
 namespace kestrelink::app {
 
 // Installs the game's own catalogue for `locale` and Qt's, which translates the standard
-// buttons of message boxes. Where there is none for the language (English included) nothing is
-// installed and every text stays as written. Returns whether the game's own catalogue was found.
+// buttons of message boxes. Where the game has none for the language (English included)
+// neither is installed and every text stays as written. Returns whether the game's own
+// catalogue was found.
 bool installTranslations(QCoreApplication& app, const QLocale& locale);
 
 } // namespace kestrelink::app

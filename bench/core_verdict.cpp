@@ -32,7 +32,7 @@ struct PluggedBoard {
     void place(int j, int c) {
         const auto ci = static_cast<std::size_t>(c);
         const bool right = layout.dropAreas[ci].left > layout.dropAreas[0].left;
-        const TwipPoint p = snapPosition(layout.pcConnectors[ci], layout.cableConnectors[0], right);
+        const TwipPoint p = snapPosition(layout.pcConnectors[ci], right);
         const auto ji = static_cast<std::size_t>(j);
         corners[ji] = p;
         cableConnectors[ji].left = p.x;

@@ -8,6 +8,7 @@
 #include "game/Palette.h"
 #include "game/RandomSource.h"
 #include "tests/ui/FakeStartupSettings.h"
+#include "tests/ui/GameWindowParts.h"
 #include "ui/common/ColorSymbols.h"
 #include "ui/common/DesignPalette.h"
 #include "ui/common/Twips.h"
@@ -26,6 +27,7 @@
 #include <cstdio>
 
 using namespace kestrelink;
+using namespace kestrelink::ui::testing;
 
 namespace {
 
@@ -48,8 +50,8 @@ bool wireWrongly(ui::GameWindow& window, const GameState& state) {
         for (int b = a + 1; b < count; ++b) {
             const int ja = state.puzzle.SolutionPlan[static_cast<std::size_t>(a)][1];
             const int jb = state.puzzle.SolutionPlan[static_cast<std::size_t>(b)][1];
-            if (window.TheCableConnector(ja)->backColor() !=
-                window.TheCableConnector(jb)->backColor())
+            if (TheCableConnector(window, ja)->backColor() !=
+                TheCableConnector(window, jb)->backColor())
                 continue;
             window.TheCableConnector_Click(ja);
             window.TheCableConnector_Click(jb);
@@ -144,7 +146,7 @@ int main(int argc, char* argv[]) {
                 return 1;
             }
             save(window, folder, stem + QStringLiteral("wrong"));
-            const float y = window.TheCable()->line(3).y1;
+            const float y = TheCable(window)->line(3).y1;
             window.Form_MouseDown(y + 49);
             save(window, folder, stem + QStringLiteral("marked"));
             window.cmdShowSolution_Click();

@@ -5,71 +5,65 @@
 
 #include "game/BoardLayout.h"
 #include "game/GameState.h"
+#include "game/Move.h"
 #include "game/PuzzleGenerator.h"
 #include "game/RandomSource.h"
 #include "game/TimeSource.h"
 
-#include <optional>
+#include <functional>
 
 namespace kestrelink {
 
-// What a drag over a drop area reports: the pointer entered it, left it, or moved within it.
-enum class DragOverState { Enter = 0, Leave = 1, Over = 2 };
+// What a move changed, so that a view repaints no more than that.
+enum class Changed {
+    Nothing,
+    Connectors, // the drop areas' highlights or the cover-ups
+    Cables,     // the cables' colours (a mark, an animation step)
+    Time,       // the time boxes
+    Board,      // connectors moved, the board judged and redrawn, the clock perhaps stopped
+};
+
+// Where a command lets the window show the cable connectors gone before it goes on: the window
+// repaints there and lets waiting timer ticks run. Without a window there is nothing to show.
+using Interlude = std::function<void()>;
 
 class Board {
 public:
     // A press within this many twips above or below either end of a cable marks that cable.
     static constexpr float kMarkingReach = 50;
 
-    Board(GameState& state, TimeSource& time);
+    // Deals come from `random`, the clock reads `time`.
+    Board(GameState& state, TimeSource& time, RandomSource& random);
 
     // A new game: lays out the board for the settings, every cable connector at home, the
     // cables placed as brackets beside them, the clock started, a fresh puzzle dealt. The
     // listings of the deal are returned for the start-up window.
-    GeneratedPuzzle start(const GameSettings& settings, RandomSource& random);
+    GeneratedPuzzle start(const GameSettings& settings);
+
+    // The three commands of the game window, as it runs them.
+    //
+    // Restart: the clock restarts, the interlude runs, then every connector goes home, every
+    // plug row of a 16-PC board is cleared and the board is redrawn and judged.
+    void restart(const Interlude& interlude = {});
+    // Show Solution: the interlude, a restart, then every connector onto the PC connector the
+    // hidden solution gives it, and the redraw: a correct ring at no time elapsed.
+    void showSolution(const Interlude& interlude = {});
+    // New Game: a restart, then a new game with the settings the start-up window shows now.
+    GeneratedPuzzle newGame(const GameSettings& settings, const Interlude& interlude = {});
+
+    // Everything a player or a timer does, one move at a time. A move that names no connector
+    // of this board, or comes before the first deal, changes nothing.
+    Changed apply(const Move& move);
 
     const BoardLayout& layout() const { return layout_; }
-    int pcCount() const { return state_.pcCount(); }
-    int connectorCount() const { return state_.connectorCount(); }
     // Whether j names a cable connector (or c a PC connector) of this board. Before the first
     // deal there are none.
-    bool isConnector(int index) const { return dealt() && index >= 0 && index < connectorCount(); }
+    bool isConnector(int index) const {
+        return dealt() && index >= 0 && index < state_.connectorCount();
+    }
 
-    // A drag of cable connector `source` over drop area `area`: a free area that fits turns
-    // red; leaving an area clears it. Returns whether the area's look changed.
-    bool dragOver(int area, int source, DragOverState dragState);
-    // A drop on drop area `area`. An occupied area takes nothing and nothing is redrawn (false).
-    // Otherwise the highlight goes, a connector of the PC connector's colour snaps beside it on
-    // the side facing the middle, and the board is redrawn and judged (true).
-    bool dropOnArea(int area, int source);
-    // A drop on the bare window surface, or an unplugging click: the connector goes home, and
-    // the board is redrawn and judged.
-    void dropOnSurface(int source);
-    void unplug(int source);
-    // Restart: the clock first, then every connector home and every plug cleared, then the
-    // redraw. The window shows the connectors gone between the two halves.
-    void restartClock();
-    void restartBoard();
-    void restart();
-    // Every connector onto the PC connector the hidden solution gives it, then the redraw.
-    void wireSolution();
-    // A press on the window surface at `y` twips after a wrong verdict: toggles the first cable
-    // with an end within reach between red and black. Returns the cable toggled, if any.
-    std::optional<int> toggleMarkAt(float y);
-    // The pointer over the band between the cable rows, or over the bare window: lifts or
-    // lays the cover-ups at the Advanced level. Returns whether the cover-ups changed.
-    bool pointerOverBand();
-    bool pointerOverSurface();
-    // One step of the success animation: the white cable turns black, the next one white.
-    void animationTick();
-    // The clock's tick: the current time, and the elapsed time unless the game is finished.
-    void clockTick();
     // Moves every cable to its connectors, then judges the board and sets the verdict's look.
     Verdict redraw();
-
-    // Where cable connector j snaps when dropped on PC connector c.
-    TwipPoint snapPosition(int c, int j) const;
-    bool animationRunning() const { return state_.look.verdict == Verdict::Correct; }
 
 private:
     // Whether the state holds a board of its size: positions, colours and cables for N PCs.
@@ -77,14 +71,30 @@ private:
     bool isFree(int c) const;
     // Colours equal as stored values: nothing else decides whether a plug fits.
     bool fits(int c, int j) const;
+    // Where a cable connector snaps when dropped on PC connector c.
+    TwipPoint snapPosition(int c) const;
     void moveConnector(int j, TwipPoint topLeft);
     void sendHome(int j);
     void paintCable(int cable, Color color);
-    bool setCoverUps(bool lifted);
+
+    // The moves, each returning what it changed.
+    Changed dragOver(int area, int source, DragOverState dragState);
+    Changed dropOnArea(int area, int source);
+    Changed dropOnSurface(int source);
+    Changed toggleMarkAt(float y);
+    Changed setCoverUps(bool lifted);
+    Changed animationTick();
+    Changed clockTick();
+
+    // The halves of a restart, and the solution laid after one.
+    void restartClock();
+    void sendEveryConnectorHome();
+    void wireSolution();
     Clock::time_point nowInWholeSeconds() const;
 
     GameState& state_;
     TimeSource& time_;
+    RandomSource& random_;
     BoardLayout layout_;
 };
 

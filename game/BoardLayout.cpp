@@ -161,8 +161,7 @@ std::array<TwipLine, 3> redrawCable(const TwipRect& firstEnd, const TwipRect& se
             TwipLine{riserX, a.y, riserX, b.y}};
 }
 
-TwipPoint snapPosition(const TwipRect& pcConnector, const TwipRect& /*cableConnector*/,
-                       bool rightColumn) {
+TwipPoint snapPosition(const TwipRect& pcConnector, bool rightColumn) {
     // The offset is the PC connector's width, not the cable connector's: both are 195 twips on
     // this board, and the drop areas leave room for exactly that beside the PC connector.
     const float left =

@@ -72,9 +72,7 @@ std::array<TwipLine, 3> redrawCable(const TwipRect& firstEnd, const TwipRect& se
 
 // Where a cable connector dropped on PC connector c snaps: the same Top, and beside the PC
 // connector on the side facing the middle of the board. `rightColumn` is whether c's area lies
-// right of area 0. The offset is the PC connector's width; `cableConnector` is not read (both
-// are 195 twips wide on this board).
-TwipPoint snapPosition(const TwipRect& pcConnector, const TwipRect& cableConnector,
-                       bool rightColumn);
+// right of area 0.
+TwipPoint snapPosition(const TwipRect& pcConnector, bool rightColumn);
 
 } // namespace kestrelink

@@ -9,6 +9,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,11 +96,12 @@ struct GameClockState {
     Clock::time_point GameClockTime{};
     // The last verdict was a correct ring: the elapsed time stands still.
     bool GameIsFinished = false;
-    // What the four time boxes show.
-    std::string currentTimeText;
-    std::string startingTimeText;
-    std::string endingTimeText;
-    std::string elapsedTimeText;
+    // What the four time boxes show: the time of day now and when the game started, when the
+    // ring was made (nothing while the game runs), and how long the game has taken.
+    Clock::time_point currentTime{};
+    Clock::time_point startingTime{};
+    std::optional<Clock::time_point> endingTime;
+    Clock::duration elapsedTime{};
 };
 
 struct GameState {

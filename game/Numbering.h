@@ -1,6 +1,8 @@
 // How PCs, connectors and cables are numbered on the board.
 #pragma once
 
+#include <cstddef>
+
 namespace kestrelink {
 
 inline constexpr int kMinPcs = 4;
@@ -30,6 +32,12 @@ constexpr int otherConnectorOfSamePc(int pcConnector) {
 }
 constexpr int otherEndOfCable(int cableConnector) {
     return partnerInPair(cableConnector);
+}
+
+// Entry `index` of a table or list that one of these numbers indexes. Checked: an index outside
+// the table stops the program there instead of reading or writing beside it.
+template <typename Table> constexpr decltype(auto) at(Table& table, int index) {
+    return table.at(static_cast<std::size_t>(index));
 }
 
 } // namespace kestrelink

@@ -20,16 +20,12 @@ using Pool = std::vector<int>;
 
 using Plan = PairTable<std::int16_t>;
 
-constexpr std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
-
 constexpr std::int16_t cell(int value) {
     return static_cast<std::int16_t>(value);
 }
 
 Pool countingPool(int size) {
-    Pool pool(at(size));
+    Pool pool(static_cast<std::size_t>(size));
     std::iota(pool.begin(), pool.end(), 0);
     return pool;
 }
@@ -54,7 +50,7 @@ void chooseColorsInPlay(Puzzle& puzzle, int colorCount, RandomSource& random) {
     Pool pool = countingPool(kPaletteSize);
     for (int i = 0; i < colorCount; ++i) {
         const int position = drawPosition(pool, random);
-        puzzle.GameColors[at(i)] = puzzle.ColorPalette[at(pool[at(position)])];
+        at(puzzle.GameColors, i) = at(puzzle.ColorPalette, at(pool, position));
         removeAt(pool, position);
     }
 }
@@ -62,9 +58,9 @@ void chooseColorsInPlay(Puzzle& puzzle, int colorCount, RandomSource& random) {
 // Step 2: every PC connector independently takes one of the colours in play (draw D2).
 std::vector<Color> colorPcConnectors(const Puzzle& puzzle, int connectorCount, int colorCount,
                                      RandomSource& random) {
-    std::vector<Color> colors(at(connectorCount));
+    std::vector<Color> colors(static_cast<std::size_t>(connectorCount));
     for (Color& color : colors)
-        color = puzzle.GameColors[at(random.below(colorCount))];
+        color = at(puzzle.GameColors, random.below(colorCount));
     return colors;
 }
 
@@ -74,15 +70,15 @@ std::vector<Color> colorPcConnectors(const Puzzle& puzzle, int connectorCount, i
 // keeps every matching equally likely. Returns false for a spoilt attempt.
 bool drawPairing(Plan& plan, int connectorCount, RandomSource& random) {
     for (int c = 0; c < connectorCount; ++c)
-        plan[at(c)] = {kNone, kNone};
+        at(plan, c) = {kNone, kNone};
     Pool pool = countingPool(connectorCount);
     for (int i = 0; i < connectorCount; ++i) {
-        if (plan[at(i)][0] != kNone)
+        if (at(plan, i)[0] != kNone)
             continue;
         const int position = drawPosition(pool, random);
-        const int partner = pool[at(position)];
-        plan[at(i)][0] = cell(partner);
-        plan[at(partner)][0] = cell(i);
+        const int partner = at(pool, position);
+        at(plan, i)[0] = cell(partner);
+        at(plan, partner)[0] = cell(i);
         if (partner == i)
             return false;
         removeAt(pool, position);
@@ -99,16 +95,16 @@ bool formsSingleRing(const Plan& plan, int pcCount) {
     int remaining = pcCount;
     int current = 0;
     do {
-        if (ringVisited[at(current)])
+        if (at(ringVisited, current))
             break;
-        ringVisited[at(current)] = true;
-        current = plan[at(current)][0];
+        at(ringVisited, current) = true;
+        current = at(plan, current)[0];
         // A plan that is not a pairing of these connectors cannot be a ring.
         if (current < 0 || current >= connectorCount)
             return false;
-        if (ringVisited[at(current)])
+        if (at(ringVisited, current))
             break;
-        ringVisited[at(current)] = true;
+        at(ringVisited, current) = true;
         current = otherConnectorOfSamePc(current);
         --remaining;
     } while (remaining > 0);
@@ -120,13 +116,13 @@ bool formsSingleRing(const Plan& plan, int pcCount) {
 void assignCables(Plan& plan, int connectorCount, RandomSource& random) {
     Pool pool = countingPool(connectorCount / 2);
     for (int i = 0; i < connectorCount; ++i) {
-        if (plan[at(i)][1] != kNone)
+        if (at(plan, i)[1] != kNone)
             continue;
         const int position = drawPosition(pool, random);
-        const int cable = pool[at(position)];
+        const int cable = at(pool, position);
         const int end = random.below(2);
-        plan[at(i)][1] = cell(2 * cable + end);
-        plan[at(plan[at(i)][0])][1] = cell(2 * cable + 1 - end);
+        at(plan, i)[1] = cell(2 * cable + end);
+        at(plan, at(plan, i)[0])[1] = cell(2 * cable + 1 - end);
         removeAt(pool, position);
     }
 }
@@ -147,14 +143,14 @@ std::vector<std::string> listing(int pcCount, ConnectorLine connectorLine) {
 
 std::vector<std::string> pairingListing(const Plan& plan, int pcCount) {
     return listing(pcCount, [&plan](int c) {
-        return signedDecimal(c) + " - " + signedDecimal(plan[at(c)][0]);
+        return signedDecimal(c) + " - " + signedDecimal(at(plan, c)[0]);
     });
 }
 
 std::vector<std::string> cableListing(const Plan& plan, int pcCount) {
     return listing(pcCount, [&plan](int c) {
-        const int cableConnector = plan[at(c)][1];
-        return signedDecimal(plan[at(c)][0]) + " - " + signedDecimal(cableConnector) + " - " +
+        const int cableConnector = at(plan, c)[1];
+        return signedDecimal(at(plan, c)[0]) + " - " + signedDecimal(cableConnector) + " - " +
                signedDecimal(cableOfConnector(cableConnector));
     });
 }
@@ -185,9 +181,9 @@ GeneratedPuzzle generatePuzzle(Puzzle& dealt, int requestedPcCount, int colorCou
     puzzle.cableListing = cableListing(plan, pcCount);
 
     // Step 6: paint each cable connector like the PC connector the solution plugs it into.
-    puzzle.cableConnectorColors.resize(at(connectorCount));
+    puzzle.cableConnectorColors.resize(static_cast<std::size_t>(connectorCount));
     for (int c = 0; c < connectorCount; ++c)
-        puzzle.cableConnectorColors[at(plan[at(c)][1])] = puzzle.pcConnectorColors[at(c)];
+        at(puzzle.cableConnectorColors, at(plan, c)[1]) = at(puzzle.pcConnectorColors, c);
     dealt.pcConnectorColors = puzzle.pcConnectorColors;
     dealt.cableConnectorColors = puzzle.cableConnectorColors;
     return puzzle;

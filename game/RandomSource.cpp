@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <random>
 
 namespace kestrelink {
 
@@ -40,13 +41,37 @@ std::unique_ptr<RandomSource> makeRandomSource() {
     return std::make_unique<StdRandomSource>();
 }
 
-StdRandomSource::StdRandomSource() : engine_(freshSeed()) {}
+StdRandomSource::StdRandomSource() : state_(freshSeed()) {}
 
-StdRandomSource::StdRandomSource(std::uint64_t seed) : engine_(seed) {}
+StdRandomSource::StdRandomSource(std::uint64_t seed) : state_(seed) {}
 
+// SplitMix64 (Steele, Lea and Flood): a 64-bit counter stepped by the golden ratio and mixed.
+std::uint64_t StdRandomSource::next() {
+    state_ += 0x9E3779B97F4A7C15ull;
+    std::uint64_t z = state_;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+// Lemire's multiply-and-shift with rejection: the top half of a 32-bit draw times n is the
+// result. Plain multiplication (or a modulo) would favour some results whenever n does not
+// divide 2^32; the draws whose low half falls below 2^32 mod n are the surplus, and are drawn
+// again. For the game's ranges, a few dozen at most, hardly a draw in a hundred million is.
 int StdRandomSource::below(int n) {
-    std::uniform_int_distribution<int> range(0, n - 1);
-    return range(engine_);
+    if (n <= 1)
+        return 0;
+    const auto range = static_cast<std::uint32_t>(n);
+    std::uint64_t product = (next() >> 32) * range;
+    auto low = static_cast<std::uint32_t>(product);
+    if (low < range) {
+        const std::uint32_t surplus = (0u - range) % range; // 2^32 mod n
+        while (low < surplus) {
+            product = (next() >> 32) * range;
+            low = static_cast<std::uint32_t>(product);
+        }
+    }
+    return static_cast<int>(product >> 32);
 }
 
 } // namespace kestrelink

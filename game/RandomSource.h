@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <random>
 
 namespace kestrelink {
 
@@ -16,18 +15,25 @@ public:
     virtual int below(int n) = 0;
 };
 
-// Mersenne Twister seeded once. Every draw is fresh and uniform: unlike reseeding from the clock
-// before each draw, two draws within one clock tick never repeat each other by construction.
+// The game's random source: SplitMix64 seeded once, mapped onto a range by its own unbiased
+// method. Every step is written out here rather than left to the standard library, whose
+// engines' seeding and distributions differ from one library to the next: one seed deals the
+// same puzzle whatever compiler and library built the game. Every draw is fresh and uniform:
+// unlike reseeding from the clock before each draw, two draws within one clock tick never repeat
+// each other by construction.
 class StdRandomSource final : public RandomSource {
 public:
     // Seeded from std::random_device mixed with the clock.
     StdRandomSource();
     explicit StdRandomSource(std::uint64_t seed);
 
+    // A range of one has one answer, and takes no draw.
     int below(int n) override;
 
 private:
-    std::mt19937_64 engine_;
+    std::uint64_t next();
+
+    std::uint64_t state_;
 };
 
 // The seed a game is replayed from: the whole decimal number in the environment variable

@@ -25,10 +25,6 @@ bool cornerInside(const TwipRect& area, const TwipPoint& corner) {
     return area.left < corner.x && corner.x < right && area.top < corner.y && corner.y < bottom;
 }
 
-std::size_t row(int index) {
-    return static_cast<std::size_t>(index);
-}
-
 } // namespace
 
 void scanOccupancy(BoardState& board, int pcCount, const std::vector<TwipRect>& dropAreas,
@@ -40,11 +36,11 @@ void scanOccupancy(BoardState& board, int pcCount, const std::vector<TwipRect>& 
     const int areas = std::min(count, static_cast<int>(dropAreas.size()));
     const int corners = std::min(count, static_cast<int>(cableConnectorTopLefts.size()));
     for (int c = 0; c < count; ++c) {
-        auto& plug = board.PcConnectorPlug[row(c)];
+        auto& plug = at(board.PcConnectorPlug, c);
         plug = {kNone, 0};
         // Lowest j wins: two connectors on one area leave some other area empty anyway.
         for (int j = 0; c < areas && j < corners; ++j) {
-            if (cornerInside(dropAreas[row(c)], cableConnectorTopLefts[row(j)])) {
+            if (cornerInside(at(dropAreas, c), at(cableConnectorTopLefts, j))) {
                 plug[0] = static_cast<std::int16_t>(j);
                 break;
             }
@@ -68,10 +64,10 @@ void walkRing(BoardState& board, int pcCount) {
     const int count = usedConnectors(pcCount);
     const auto& plugs = board.PcConnectorPlug;
     for (int c = 0; c < count; ++c)
-        board.PlayerLinks[row(c)] = {kNone, kNone};
+        at(board.PlayerLinks, c) = {kNone, kNone};
 
     std::array<bool, kTableRows> visited{};
-    const auto isVisited = [&](int c) { return visited[row(c)]; };
+    const auto isVisited = [&](int c) { return at(visited, c); };
     const auto firstWith = [&](auto predicate) {
         for (int c = 0; c < count; ++c)
             if (predicate(c))
@@ -88,20 +84,20 @@ void walkRing(BoardState& board, int pcCount) {
             if (cur == kNone)
                 break;
         }
-        visited[row(cur)] = true;
+        at(visited, cur) = true;
 
-        const int j = plugs[row(cur)][0];
+        const int j = at(plugs, cur)[0];
         const int farEnd = j >= 0 && j < count ? otherEndOfCable(j) : kNone;
         const int far =
-            farEnd == kNone ? kNone : firstWith([&](int c) { return plugs[row(c)][0] == farEnd; });
+            farEnd == kNone ? kNone : firstWith([&](int c) { return at(plugs, c)[0] == farEnd; });
         if (far == kNone) {
             // cur is visited now, so the next round restarts from the lowest unvisited one.
             board.PcRingIsCorrect = false;
             continue;
         }
-        visited[row(far)] = true;
-        board.PlayerLinks[row(cur)][0] = static_cast<std::int16_t>(far);
-        board.PlayerLinks[row(far)][0] = static_cast<std::int16_t>(cur);
+        at(visited, far) = true;
+        at(board.PlayerLinks, cur)[0] = static_cast<std::int16_t>(far);
+        at(board.PlayerLinks, far)[0] = static_cast<std::int16_t>(cur);
         cur = otherConnectorOfSamePc(far);
     }
 }

@@ -1,5 +1,5 @@
 // Judging the board: which cable connector lies on which PC connector, and whether the cables
-// join all PCs into one ring. Works on positions only; the game window supplies them.
+// join all PCs into one ring. Works on positions only; the board supplies them.
 #pragma once
 
 #include "game/GameState.h"

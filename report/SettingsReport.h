@@ -12,11 +12,6 @@
 namespace kestrelink {
 
 inline constexpr char kReportFileName[] = "KestrelinkGameSettingsFile.txt";
-inline constexpr char kReportDialogTitle[] = "Kestrelink Game Settings Dump";
-// Line feeds only, no carriage returns: the input box breaks the prompt at each one.
-inline constexpr char kReportDialogPrompt[] =
-    "Enter the filename you wish to use and Press the OK Button if you wish to dump the current "
-    "game settings\n\nOtherwise Press Cancel";
 
 // Every line of the report file, the last included, ends with this.
 inline constexpr char kReportLineEnd[] = "\r\n";

@@ -12,6 +12,7 @@ KESTRELINK_PACKAGES=(
     fonts-liberation2 fonts-dejavu-core
     qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     desktop-file-utils appstream man-db groff-base dpkg-dev file
+    clang libc++-dev libc++abi-dev
 )
 # What the games played through X need: a private X server, synthetic input, screenshots; and
 # for the game played on Wayland, a compositor that runs inside that server and Qt's platform.

@@ -629,7 +629,7 @@ Bitte wählen Sie weniger PCs oder erhöhen Sie die Bildschirmauflösung</transl
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Nur zu -- Entdecken Sie unsere PC-Verbindungsprodukte</translation>
+        <translation type="vanished">Nur zu -- Entdecken Sie unsere PC-Verbindungsprodukte</translation>
     </message>
     <message>
         <source>Close</source>
@@ -668,7 +668,7 @@ Bitte wählen Sie weniger PCs oder erhöhen Sie die Bildschirmauflösung</transl
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Nur zu -- Entdecken Sie unsere PC-Verbindungsprodukte</translation>
+        <translation type="vanished">Nur zu -- Entdecken Sie unsere PC-Verbindungsprodukte</translation>
     </message>
     <message>
         <source>Help</source>
@@ -741,6 +741,13 @@ Abbrechen schließt nur dieses Dialogfeld</translation>
     <message>
         <source>Kestrelink® Connection Game Info</source>
         <translation>Kestrelink® Connection Game Info</translation>
+    </message>
+</context>
+<context>
+    <name>kestrelink::ui::WebsiteButton</name>
+    <message>
+        <source>Go ahead -- Check out our great PC to PC Connection Products</source>
+        <translation>Nur zu -- Entdecken Sie unsere PC-Verbindungsprodukte</translation>
     </message>
 </context>
 </TS>

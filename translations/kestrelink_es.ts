@@ -629,7 +629,7 @@ Elige menos PC o aumenta la resolución de la pantalla</translation>
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Adelante -- Descubre nuestros fantásticos productos de conexión de PC a PC</translation>
+        <translation type="vanished">Adelante -- Descubre nuestros fantásticos productos de conexión de PC a PC</translation>
     </message>
     <message>
         <source>Close</source>
@@ -668,7 +668,7 @@ Elige menos PC o aumenta la resolución de la pantalla</translation>
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Adelante -- Descubre nuestros fantásticos productos de conexión de PC a PC</translation>
+        <translation type="vanished">Adelante -- Descubre nuestros fantásticos productos de conexión de PC a PC</translation>
     </message>
     <message>
         <source>Help</source>
@@ -741,6 +741,13 @@ Cancelar solo cierra este cuadro de diálogo</translation>
     <message>
         <source>Kestrelink® Connection Game Info</source>
         <translation>Kestrelink® Connection Game - Información</translation>
+    </message>
+</context>
+<context>
+    <name>kestrelink::ui::WebsiteButton</name>
+    <message>
+        <source>Go ahead -- Check out our great PC to PC Connection Products</source>
+        <translation>Adelante -- Descubre nuestros fantásticos productos de conexión de PC a PC</translation>
     </message>
 </context>
 </TS>

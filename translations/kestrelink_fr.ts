@@ -629,7 +629,7 @@ Choisissez moins de PC ou augmentez la résolution de l&apos;écran</translation
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Allez-y -- Découvrez nos excellents produits de connexion de PC à PC</translation>
+        <translation type="vanished">Allez-y -- Découvrez nos excellents produits de connexion de PC à PC</translation>
     </message>
     <message>
         <source>Close</source>
@@ -668,7 +668,7 @@ Choisissez moins de PC ou augmentez la résolution de l&apos;écran</translation
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Allez-y -- Découvrez nos excellents produits de connexion de PC à PC</translation>
+        <translation type="vanished">Allez-y -- Découvrez nos excellents produits de connexion de PC à PC</translation>
     </message>
     <message>
         <source>Help</source>
@@ -741,6 +741,13 @@ Annuler ferme simplement cette boîte de dialogue</translation>
     <message>
         <source>Kestrelink® Connection Game Info</source>
         <translation>Kestrelink® Connection Game - Information</translation>
+    </message>
+</context>
+<context>
+    <name>kestrelink::ui::WebsiteButton</name>
+    <message>
+        <source>Go ahead -- Check out our great PC to PC Connection Products</source>
+        <translation>Allez-y -- Découvrez nos excellents produits de connexion de PC à PC</translation>
     </message>
 </context>
 </TS>

@@ -629,7 +629,7 @@ Scegli meno PC o aumenta la risoluzione dello schermo</translation>
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Dai -- Scopri i nostri fantastici prodotti di connessione da PC a PC</translation>
+        <translation type="vanished">Dai -- Scopri i nostri fantastici prodotti di connessione da PC a PC</translation>
     </message>
     <message>
         <source>Close</source>
@@ -668,7 +668,7 @@ Scegli meno PC o aumenta la risoluzione dello schermo</translation>
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Dai -- Scopri i nostri fantastici prodotti di connessione da PC a PC</translation>
+        <translation type="vanished">Dai -- Scopri i nostri fantastici prodotti di connessione da PC a PC</translation>
     </message>
     <message>
         <source>Help</source>
@@ -741,6 +741,13 @@ Annulla chiude solo questa finestra di dialogo</translation>
     <message>
         <source>Kestrelink® Connection Game Info</source>
         <translation>Kestrelink® Connection Game - Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>kestrelink::ui::WebsiteButton</name>
+    <message>
+        <source>Go ahead -- Check out our great PC to PC Connection Products</source>
+        <translation>Dai -- Scopri i nostri fantastici prodotti di connessione da PC a PC</translation>
     </message>
 </context>
 </TS>

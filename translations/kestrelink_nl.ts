@@ -629,7 +629,7 @@ Kies minder pc&apos;s of verhoog je schermresolutie</translation>
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Ga je gang -- Ontdek onze geweldige pc-naar-pc-verbindingsproducten</translation>
+        <translation type="vanished">Ga je gang -- Ontdek onze geweldige pc-naar-pc-verbindingsproducten</translation>
     </message>
     <message>
         <source>Close</source>
@@ -668,7 +668,7 @@ Kies minder pc&apos;s of verhoog je schermresolutie</translation>
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Ga je gang -- Ontdek onze geweldige pc-naar-pc-verbindingsproducten</translation>
+        <translation type="vanished">Ga je gang -- Ontdek onze geweldige pc-naar-pc-verbindingsproducten</translation>
     </message>
     <message>
         <source>Help</source>
@@ -741,6 +741,13 @@ Annuleren sluit alleen dit dialoogvenster</translation>
     <message>
         <source>Kestrelink® Connection Game Info</source>
         <translation>Kestrelink® Connection Game - Info</translation>
+    </message>
+</context>
+<context>
+    <name>kestrelink::ui::WebsiteButton</name>
+    <message>
+        <source>Go ahead -- Check out our great PC to PC Connection Products</source>
+        <translation>Ga je gang -- Ontdek onze geweldige pc-naar-pc-verbindingsproducten</translation>
     </message>
 </context>
 </TS>

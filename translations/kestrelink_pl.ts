@@ -629,7 +629,7 @@ Wybierz mniej komputerów albo zwiększ rozdzielczość ekranu</translation>
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Śmiało -- Poznaj nasze świetne produkty do łączenia komputerów</translation>
+        <translation type="vanished">Śmiało -- Poznaj nasze świetne produkty do łączenia komputerów</translation>
     </message>
     <message>
         <source>Close</source>
@@ -668,7 +668,7 @@ Wybierz mniej komputerów albo zwiększ rozdzielczość ekranu</translation>
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Śmiało -- Poznaj nasze świetne produkty do łączenia komputerów</translation>
+        <translation type="vanished">Śmiało -- Poznaj nasze świetne produkty do łączenia komputerów</translation>
     </message>
     <message>
         <source>Help</source>
@@ -741,6 +741,13 @@ Anuluj zamyka tylko to okno dialogowe</translation>
     <message>
         <source>Kestrelink® Connection Game Info</source>
         <translation>Kestrelink® Connection Game - informacja</translation>
+    </message>
+</context>
+<context>
+    <name>kestrelink::ui::WebsiteButton</name>
+    <message>
+        <source>Go ahead -- Check out our great PC to PC Connection Products</source>
+        <translation>Śmiało -- Poznaj nasze świetne produkty do łączenia komputerów</translation>
     </message>
 </context>
 </TS>

@@ -629,7 +629,7 @@ Escolha menos PCs ou aumente a resolução da tela</translation>
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Vá em frente -- Conheça nossos ótimos produtos de conexão de PC a PC</translation>
+        <translation type="vanished">Vá em frente -- Conheça nossos ótimos produtos de conexão de PC a PC</translation>
     </message>
     <message>
         <source>Close</source>
@@ -668,7 +668,7 @@ Escolha menos PCs ou aumente a resolução da tela</translation>
     </message>
     <message>
         <source>Go ahead -- Check out our great PC to PC Connection Products</source>
-        <translation>Vá em frente -- Conheça nossos ótimos produtos de conexão de PC a PC</translation>
+        <translation type="vanished">Vá em frente -- Conheça nossos ótimos produtos de conexão de PC a PC</translation>
     </message>
     <message>
         <source>Help</source>
@@ -741,6 +741,13 @@ Cancelar apenas fecha esta caixa de diálogo</translation>
     <message>
         <source>Kestrelink® Connection Game Info</source>
         <translation>Kestrelink® Connection Game - Informação</translation>
+    </message>
+</context>
+<context>
+    <name>kestrelink::ui::WebsiteButton</name>
+    <message>
+        <source>Go ahead -- Check out our great PC to PC Connection Products</source>
+        <translation>Vá em frente -- Conheça nossos ótimos produtos de conexão de PC a PC</translation>
     </message>
 </context>
 </TS>

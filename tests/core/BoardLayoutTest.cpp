@@ -42,8 +42,8 @@ TEST(BoardLayout, FourPcsEqualTheWindowDefinition) {
     EXPECT_EQ(b.aligned.elapsedTimeLeft, 4005);
     EXPECT_EQ(b.cableBandWidth, 2160);
     // Snapped beside the PC connector, on the side facing the middle.
-    EXPECT_EQ(snapPosition(b.pcConnectors[0], b.cableConnectors[0], false), (TwipPoint{975, 3060}));
-    EXPECT_EQ(snapPosition(b.pcConnectors[2], b.cableConnectors[0], true), (TwipPoint{4065, 3240}));
+    EXPECT_EQ(snapPosition(b.pcConnectors[0], false), (TwipPoint{975, 3060}));
+    EXPECT_EQ(snapPosition(b.pcConnectors[2], true), (TwipPoint{4065, 3240}));
 }
 
 TEST(BoardLayout, FivePcsAddALeftPcAndShiftTheRightColumn) {
@@ -112,7 +112,7 @@ TEST(BoardLayout, GeometryHoldsForEveryBoardSize) {
             EXPECT_LE(b.pcConnectors[c].bottom(), area.bottom());
             const bool right = area.left > b.dropAreas[0].left;
             EXPECT_EQ(right, c % 4 >= 2);
-            const TwipPoint snapped = snapPosition(b.pcConnectors[c], b.cableConnectors[0], right);
+            const TwipPoint snapped = snapPosition(b.pcConnectors[c], right);
             for (std::size_t other = 0; other < count; ++other) {
                 EXPECT_EQ(strictlyInside(snapped, b.dropAreas[other]), other == c)
                     << c << "/" << other;

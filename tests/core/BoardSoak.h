@@ -1,17 +1,16 @@
-// A seeded random-play soak of the board: random drops, unplugs, restarts, solutions, marks,
-// animation steps, pointer moves and new deals, each checked against a naive twin that only
-// remembers which PC connector each cable connector was put on. Shared by the core tests and
-// the soak benchmark, which runs it for as long as it is asked to.
+// A seeded random-play soak of the board: random drops, unplugs, commands, marks, animation
+// steps, pointer moves, clock ticks and new deals, each a move checked against a naive twin that
+// only remembers which PC connector each cable connector was put on. Every move is recorded, so
+// a failure comes with the whole game written down, and a written-down game replays through the
+// same checks. Shared by the core tests and the soak tool, which runs it for as long as asked.
 #pragma once
 
-#include "game/Board.h"
+#include "tests/core/GameRecord.h"
 #include "tests/core/RingTwin.h"
-#include "tests/core/SteppedTime.h"
 
 #include <cmath>
 #include <cstdint>
 #include <optional>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,185 +19,157 @@ namespace kestrelink::testing {
 
 struct SoakResult {
     long operations = 0;
-    // Operations made on a wrongly wired board and on a ring, and the marks toggled.
+    // Moves made on a wrongly wired board and on a ring, and the marks toggled.
     long onWrongBoards = 0;
     long onCorrectBoards = 0;
     long marks = 0;
-    // Empty when every check held; otherwise what failed, with the seed and step to replay it.
+    // Empty when every check held; otherwise what failed, and the game up to there as a record
+    // that replays it.
     std::string failure;
 };
 
 class BoardSoak {
 public:
+    // The deal's settings come from the seed too: colours 4 to 10, either level.
     BoardSoak(int pcCount, std::uint64_t seed)
-        : seed_(seed), engine_(seed), deals_(seed ^ 0x5EEDull), board_(state_, time_),
-          pcCount_(pcCount) {}
+        : BoardSoak(randomRecord(pcCount, seed), seed ^ 0x5EEDull) {}
 
-    // Runs `operations` random operations, stopping at the first failed check.
+    // Runs `operations` random operations (a few moves each), stopping at the first failed check.
     SoakResult run(long operations) {
-        SoakResult result;
-        deal();
-        for (step_ = 0; step_ < operations; ++step_) {
+        for (long step = 0; step < operations && failure_.empty(); ++step) {
             operate();
-            ++result.operations;
-            result.onWrongBoards += state_.look.verdict == Verdict::Wrong;
-            result.onCorrectBoards += state_.look.verdict == Verdict::Correct;
-            if (!failure_.empty()) {
-                result.failure = failure_;
-                break;
-            }
+            count();
         }
-        result.marks = marks_;
-        return result;
+        return finish();
+    }
+
+    // The deal and every move made so far.
+    const GameRecord& record() const { return record_; }
+
+    // The recorded moves again, through the same checks: a failure the soak found shows again.
+    static SoakResult replay(const GameRecord& record) {
+        BoardSoak soak(GameRecord{record.seed, record.settings, {}}, 0);
+        for (const TimedMove& timed : record.moves) {
+            soak.play(timed.move, timed.at);
+            soak.count();
+            if (!soak.failure_.empty())
+                break;
+        }
+        return soak.finish();
     }
 
 private:
     static constexpr int kHome = -1;
 
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine_); }
-    std::size_t at(int i) const { return static_cast<std::size_t>(i); }
-    int connectors() const { return 2 * pcCount_; }
-
-    void deal() {
-        const bool advanced = below(2) == 1;
-        board_.start(checkedSettings(pcCount_, 4 + below(7), advanced), deals_);
-        pluggedInto_.assign(at(connectors()), kHome);
-        check("deal");
+    BoardSoak(const GameRecord& deal, std::uint64_t choices)
+        : record_(deal), game_(deal), choices_(choices), pcCount_(deal.settings.NumberOfPCs),
+          pluggedInto_(static_cast<std::size_t>(2 * deal.settings.NumberOfPCs), kHome) {
+        check();
     }
+
+    static GameRecord randomRecord(int pcCount, std::uint64_t seed) {
+        StdRandomSource random(seed ^ 0xC0105ull);
+        const int colors = 4 + random.below(7);
+        return {seed, checkedSettings(pcCount, colors, random.below(2) == 1), {}};
+    }
+
+    void count() {
+        ++result_.operations;
+        result_.onWrongBoards += state().look.verdict == Verdict::Wrong;
+        result_.onCorrectBoards += state().look.verdict == Verdict::Correct;
+    }
+
+    SoakResult finish() {
+        result_.failure = failure_;
+        return result_;
+    }
+
+    int below(int n) { return choices_.below(n); }
+    int connectors() const { return 2 * pcCount_; }
+    const GameState& state() const { return game_.state(); }
 
     int connectorOn(int c) const {
         for (int j = 0; j < connectors(); ++j)
-            if (pluggedInto_[at(j)] == c)
+            if (at(pluggedInto_, j) == c)
                 return j;
         return kNone;
     }
 
+    bool valid(int index) const { return index >= 0 && index < connectors(); }
+
     bool fits(int c, int j) const {
-        return state_.puzzle.pcConnectorColors[at(c)] == state_.puzzle.cableConnectorColors[at(j)];
+        return at(state().puzzle.pcConnectorColors, c) ==
+               at(state().puzzle.cableConnectorColors, j);
     }
 
+    // One random operation: mostly a single move, sometimes a run of them.
     void operate() {
-        time_.advance(std::chrono::milliseconds(below(3000)));
+        const auto later = game_.sinceDeal() + std::chrono::milliseconds(below(3000));
+        const auto move = [&](const Move& m) { play(m, later); };
         const int j = below(connectors());
         const int c = below(connectors());
         switch (below(12)) {
         case 0:
         case 1:
-        case 2: {
+        case 2:
+        case 11:
             // Drops on fitting areas are made likely, or whole boards would hardly ever form.
-            const int area = below(2) == 0 ? c : fittingArea(j);
-            const bool free = connectorOn(area) == kNone;
-            const bool taken = board_.dropOnArea(area, j);
-            if (taken != free)
-                fail("a drop on an area was " + std::string(taken ? "taken" : "refused"));
-            if (free && fits(area, j))
-                pluggedInto_[at(j)] = area;
-            check("drop of " + std::to_string(j) + " on area " + std::to_string(area), taken);
+            move(Move::dropOnArea(below(2) == 0 ? c : fittingArea(j), j));
             break;
-        }
         case 3:
-            board_.dropOnSurface(j);
-            pluggedInto_[at(j)] = kHome;
-            check("drop of " + std::to_string(j) + " on the surface");
+            move(Move::dropOnSurface(j));
             break;
         case 4:
-            board_.unplug(j);
-            pluggedInto_[at(j)] = kHome;
-            check("unplug of " + std::to_string(j));
+            move(Move::unplug(j));
             break;
         case 5:
-            if (below(4) == 0) {
-                board_.restart();
-                pluggedInto_.assign(at(connectors()), kHome);
-                check("restart");
-            } else {
-                board_.restart();
-                board_.wireSolution();
-                for (int pc = 0; pc < connectors(); ++pc)
-                    pluggedInto_[at(state_.puzzle.SolutionPlan[at(pc)][1])] = pc;
-                check("solution");
-            }
+            move(below(4) == 0 ? Move::restart() : Move::showSolution());
             break;
         case 6: {
-            const Verdict before = state_.look.verdict;
-            const auto colors = state_.look.segmentColors;
             // Presses land near the cables' ends, where the reach of a mark is decided.
-            const float end = state_.board.cableConnectors[at(j)].top + 97;
-            const float y = end + static_cast<float>(below(121) - 60);
-            const auto marked = board_.toggleMarkAt(y);
-            marks_ += marked.has_value();
-            if (marked != expectedMark(before, y))
-                fail("a press at " + std::to_string(y) + " marked the wrong cable");
-            checkMark(colors, marked);
+            const float end = at(state().board.cableConnectors, j).top + 97;
+            move(Move::mark(end + static_cast<float>(below(121) - 60)));
             break;
         }
         case 7:
-            if (board_.animationRunning()) {
-                board_.animationTick();
-                checkAnimation();
-            }
+            // The animation's timer runs only while a ring is shown.
+            if (state().look.verdict == Verdict::Correct)
+                move(Move::animationTick());
             break;
-        case 8: {
-            const bool lifted = state_.look.CoverUpsLifted;
-            const bool changed =
-                below(2) == 0 ? board_.pointerOverBand() : board_.pointerOverSurface();
-            if (changed && !state_.settings.AdvancedLevel)
-                fail("the cover-ups moved at the Beginner level");
-            if (changed && state_.look.CoverUpsLifted == lifted)
-                fail("a cover-up change left the flag as it was");
+        case 8:
+            move(below(2) == 0 ? Move::pointerOverBand() : Move::pointerOverSurface());
             break;
-        }
-        case 9: {
-            const auto dragState = static_cast<DragOverState>(below(3));
-            board_.dragOver(c, j, dragState);
-            const bool lit = state_.look.highlightedAreas[at(c)];
-            if (lit && (connectorOn(c) != kNone || !fits(c, j)))
-                fail("an occupied or unfitting area lit up");
-            if (dragState == DragOverState::Leave && lit)
-                fail("leaving an area left it lit");
-            if (dragState != DragOverState::Leave && !lit && connectorOn(c) == kNone && fits(c, j))
-                fail("a free fitting area did not light up");
-            board_.dragOver(c, j, DragOverState::Leave);
-            break;
-        }
-        case 10:
-            if (below(2) == 0)
-                board_.clockTick();
-            else
-                wireFullBoard();
+        case 9:
+            move(Move::dragOver(c, j, static_cast<DragOverState>(below(3))));
+            move(Move::dragOver(c, j, DragOverState::Leave));
             break;
         default:
-            if (below(20) == 0) {
-                board_.restart();
-                deal();
-            } else {
-                board_.redraw();
-                check("redraw");
-            }
+            if (below(20) == 0)
+                move(Move::newGame());
+            else if (below(2) == 0)
+                move(Move::clockTick());
+            else
+                wireFullBoard(later);
             break;
         }
     }
 
     // Every PC connector plugged by the rules, each with a connector of its colour: the
     // solution with same-coloured connectors swapped at random, so often not a ring.
-    void wireFullBoard() {
-        std::vector<int> slotOf(at(connectors()));
+    void wireFullBoard(std::chrono::milliseconds when) {
+        std::vector<int> slotOf(pluggedInto_.size());
         for (int c = 0; c < connectors(); ++c)
-            slotOf[at(state_.puzzle.SolutionPlan[at(c)][1])] = c;
+            at(slotOf, at(state().puzzle.SolutionPlan, c)[1]) = c;
         for (int swaps = 0; swaps < connectors(); ++swaps) {
             const int a = below(connectors());
             const int b = below(connectors());
-            if (state_.puzzle.cableConnectorColors[at(a)] ==
-                state_.puzzle.cableConnectorColors[at(b)])
-                std::swap(slotOf[at(a)], slotOf[at(b)]);
+            if (at(state().puzzle.cableConnectorColors, a) ==
+                at(state().puzzle.cableConnectorColors, b))
+                std::swap(at(slotOf, a), at(slotOf, b));
         }
-        board_.restart();
-        pluggedInto_.assign(at(connectors()), kHome);
-        for (int j = 0; j < connectors(); ++j) {
-            board_.dropOnArea(slotOf[at(j)], j);
-            pluggedInto_[at(j)] = slotOf[at(j)];
-        }
-        check("a full board");
+        play(Move::restart(), when);
+        for (int j = 0; j < connectors() && failure_.empty(); ++j)
+            play(Move::dropOnArea(at(slotOf, j), j), when);
     }
 
     int fittingArea(int j) {
@@ -207,111 +178,186 @@ private:
             if (fits(c, j))
                 fitting.push_back(c);
         return fitting.empty() ? below(connectors())
-                               : fitting[at(below(static_cast<int>(fitting.size())))];
+                               : at(fitting, below(static_cast<int>(fitting.size())));
     }
 
-    // After a redraw: the board agrees with the twin, nothing is doubled or miscoloured, every
-    // connector is home or beside its PC connector, and the verdict is the twin's.
-    void check(const std::string& what, bool redrawn = true) {
-        const BoardState& board = state_.board;
+    // Records the move, makes it, and checks the board against what the twin expects of it.
+    void play(const Move& move, std::chrono::milliseconds when) {
+        record_.moves.push_back({when, move});
+        const BoardLook before = state().look;
+        const Changed changed = game_.play(record_.moves.back());
+        current_ = move;
+        const bool known = valid(move.source);
+        switch (move.kind) {
+        case Move::Kind::DropOnArea: {
+            const bool free = valid(move.area) && known && connectorOn(move.area) == kNone;
+            if ((changed == Changed::Board) != free)
+                return fail(free ? "the drop was refused" : "the drop was taken");
+            if (free && fits(move.area, move.source))
+                at(pluggedInto_, move.source) = move.area;
+            return check(free);
+        }
+        case Move::Kind::DropOnSurface:
+        case Move::Kind::Unplug:
+            if (!known)
+                return expectNothing(changed);
+            at(pluggedInto_, move.source) = kHome;
+            return check();
+        case Move::Kind::Restart:
+        case Move::Kind::NewGame:
+            pluggedInto_.assign(pluggedInto_.size(), kHome);
+            return check();
+        case Move::Kind::ShowSolution:
+            for (int c = 0; c < connectors(); ++c)
+                at(pluggedInto_, at(state().puzzle.SolutionPlan, c)[1]) = c;
+            return check();
+        case Move::Kind::Mark:
+            return checkMark(before, move.y);
+        case Move::Kind::AnimationTick:
+            if (before.verdict == Verdict::Correct)
+                checkAnimation();
+            return;
+        case Move::Kind::PointerOverBand:
+        case Move::Kind::PointerOverSurface:
+            return checkCoverUps(before, changed, move.kind == Move::Kind::PointerOverBand);
+        case Move::Kind::DragOver:
+            return checkHighlight(move);
+        case Move::Kind::ClockTick:
+            return checkClock();
+        }
+    }
+
+    void expectNothing(Changed changed) {
+        if (changed != Changed::Nothing)
+            fail("a move of nobody's connector changed the board");
+    }
+
+    // After a move: the board agrees with the twin, nothing is doubled or miscoloured, every
+    // connector is home or beside its PC connector, and the verdict is the twin's. Marks and the
+    // animation recolour cables until the next redraw.
+    void check(bool redrawn = true) {
+        const BoardState& board = state().board;
         bool allPlugged = true;
         for (int c = 0; c < connectors(); ++c) {
             const int expected = connectorOn(c);
             allPlugged = allPlugged && expected != kNone;
-            if (board.PcConnectorPlug[at(c)][0] != expected)
-                return fail(what + ": PC connector " + std::to_string(c) + " holds " +
-                            std::to_string(board.PcConnectorPlug[at(c)][0]) + ", not " +
+            if (at(board.PcConnectorPlug, c)[0] != expected)
+                return fail("PC connector " + std::to_string(c) + " holds " +
+                            std::to_string(at(board.PcConnectorPlug, c)[0]) + ", not " +
                             std::to_string(expected));
             if (expected != kNone && !fits(c, expected))
-                return fail(what + ": a plug of another colour on " + std::to_string(c));
+                return fail("a plug of another colour on " + std::to_string(c));
         }
         for (int j = 0; j < connectors(); ++j) {
-            const TwipRect& at_ = board.cableConnectors[at(j)];
-            const int c = pluggedInto_[at(j)];
-            const auto& home = board.CableConnectorHome[at(j)];
-            const bool isHome =
-                at_.top == static_cast<float>(home[0]) && at_.left == static_cast<float>(home[1]);
-            if (c == kHome ? !isHome : !besidePcConnector(at_, c))
-                return fail(what + ": cable connector " + std::to_string(j) + " is astray");
+            const TwipRect& where = at(board.cableConnectors, j);
+            const int c = at(pluggedInto_, j);
+            const auto& home = at(board.CableConnectorHome, j);
+            const bool isHome = where.top == static_cast<float>(home[0]) &&
+                                where.left == static_cast<float>(home[1]);
+            if (c == kHome ? !isHome : !besidePcConnector(where, c))
+                return fail("cable connector " + std::to_string(j) + " is astray");
         }
         Verdict expected = Verdict::Incomplete;
         if (allPlugged)
             expected = isOneRing(pluggedInto_, pcCount_) ? Verdict::Correct : Verdict::Wrong;
-        if (state_.look.verdict != expected)
-            return fail(what + ": the verdict differs from the twin's");
-        // Marks and the animation recolour cables until the next redraw.
+        if (state().look.verdict != expected)
+            return fail("the verdict differs from the twin's");
         if (!redrawn)
             return;
         const Color cableColor = expected == Verdict::Correct ? kWhite
                                  : expected == Verdict::Wrong ? kRed
                                                               : kBlack;
-        for (Color color : state_.look.segmentColors)
+        for (Color color : state().look.segmentColors)
             if (color != cableColor)
-                return fail(what + ": a cable is not in the verdict's colour");
-        if (state_.clock.GameIsFinished != (expected == Verdict::Correct))
-            return fail(what + ": the clock disagrees with the verdict");
+                return fail("a cable is not in the verdict's colour");
+        if (state().clock.GameIsFinished != (expected == Verdict::Correct))
+            return fail("the clock disagrees with the verdict");
     }
 
     bool besidePcConnector(const TwipRect& connector, int c) const {
-        const TwipRect& pc = board_.layout().pcConnectors[at(c)];
+        const TwipRect& pc = at(game_.layout().pcConnectors, c);
         const bool leftColumn = (c / 2) % 2 == 0;
         const float left = leftColumn ? pc.left + pc.width : pc.left - pc.width;
         return connector.top == pc.top && connector.left == left;
     }
 
-    // The first cable with an end less than 50 twips above or below the press, after a
-    // wrong verdict only. An end's level is the middle of its 195-twip connector.
-    std::optional<int> expectedMark(Verdict verdict, float y) const {
-        if (verdict != Verdict::Wrong)
-            return std::nullopt;
-        for (int k = 0; k < pcCount_; ++k)
+    // The first cable with an end less than 50 twips above or below the press, after a wrong
+    // verdict only, toggles between red and black; nothing else changes. An end's level is the
+    // middle of its 195-twip connector.
+    void checkMark(const BoardLook& before, float y) {
+        std::optional<int> expected;
+        for (int k = 0; k < pcCount_ && !expected && before.verdict == Verdict::Wrong; ++k)
             for (int end = 2 * k; end <= 2 * k + 1; ++end)
-                if (std::fabs(state_.board.cableConnectors[at(end)].top + 97 - y) < 50)
-                    return k;
-        return std::nullopt;
-    }
-
-    void checkMark(const std::vector<Color>& before, std::optional<int> marked) {
-        const auto& after = state_.look.segmentColors;
+                if (std::fabs(at(state().board.cableConnectors, end).top + 97 - y) < 50)
+                    expected = k;
+        const auto& was = before.segmentColors;
+        const auto& now = state().look.segmentColors;
         for (int s = 0; s < 3 * pcCount_; ++s) {
-            const bool inMarked = marked && s / 3 == *marked;
-            if (!inMarked && after[at(s)] != before[at(s)])
-                return fail("a mark recoloured another cable");
-            if (inMarked && after[at(s)] != (before[at(s)] == kRed ? kBlack : kRed))
-                return fail("a mark did not toggle its cable");
+            const bool marked = expected && s / 3 == *expected;
+            if (at(now, s) != (marked ? (at(was, s) == kRed ? kBlack : kRed) : at(was, s)))
+                return fail(marked ? "the mark missed its cable"
+                                   : "a mark recoloured another cable");
         }
+        result_.marks += expected.has_value();
     }
 
     void checkAnimation() {
         int white = 0;
-        for (Color color : state_.look.segmentColors) {
+        for (Color color : state().look.segmentColors) {
             if (color != kWhite && color != kBlack)
                 return fail("the animation painted a third colour");
             white += color == kWhite;
         }
-        const int index = state_.look.AnimatedCableIndex;
-        if (white < 3 || state_.look.segmentColors[at(3 * index)] != kWhite)
+        const int index = state().look.AnimatedCableIndex;
+        if (white < 3 || at(state().look.segmentColors, 3 * index) != kWhite)
             return fail("the animated cable is not white");
+    }
+
+    void checkCoverUps(const BoardLook& before, Changed changed, bool overBand) {
+        const bool moves = state().settings.AdvancedLevel && before.CoverUpsLifted != overBand;
+        if ((changed == Changed::Connectors) != moves)
+            return fail(moves ? "the cover-ups stayed" : "the cover-ups moved");
+        if (state().look.CoverUpsLifted != (moves ? overBand : before.CoverUpsLifted))
+            fail("the cover-ups' flag is wrong");
+    }
+
+    void checkHighlight(const Move& move) {
+        if (!valid(move.area) || !valid(move.source))
+            return;
+        const bool lit = at(state().look.highlightedAreas, move.area);
+        const bool fitting = connectorOn(move.area) == kNone && fits(move.area, move.source);
+        if (lit && !fitting)
+            return fail("an occupied or unfitting area lit up");
+        if (move.drag == DragOverState::Leave && lit)
+            return fail("leaving an area left it lit");
+        if (move.drag != DragOverState::Leave && !lit && fitting)
+            fail("a free fitting area did not light up");
+    }
+
+    void checkClock() {
+        const GameClockState& clock = state().clock;
+        if (!clock.GameIsFinished && clock.elapsedTime != clock.GameClockTime - clock.GameStartTime)
+            fail("the elapsed time is not the time since the start");
     }
 
     void fail(const std::string& what) {
         if (!failure_.empty())
             return;
         std::ostringstream text;
-        text << what << " (N = " << pcCount_ << ", seed " << seed_ << ", step " << step_ << ")";
+        text << moveText(current_) << ": " << what << " (N = " << pcCount_ << ", seed "
+             << record_.seed << ", move " << record_.moves.size() << "). The game so far:\n"
+             << recordText(record_);
         failure_ = text.str();
     }
 
-    std::uint64_t seed_;
-    std::mt19937_64 engine_;
-    StdRandomSource deals_;
-    SteppedTime time_;
-    GameState state_;
-    Board board_;
+    GameRecord record_;
+    Replay game_;
+    StdRandomSource choices_;
     int pcCount_;
-    long step_ = 0;
     std::vector<int> pluggedInto_;
-    long marks_ = 0;
+    // The move being checked, named in a failure.
+    Move current_;
+    SoakResult result_;
     std::string failure_;
 };
 

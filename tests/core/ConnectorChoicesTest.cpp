@@ -4,6 +4,8 @@
 #include "game/ConnectorChoices.h"
 
 #include "game/Board.h"
+#include "game/Move.h"
+#include "game/Numbering.h"
 #include "game/RandomSource.h"
 #include "tests/core/SteppedTime.h"
 
@@ -14,22 +16,19 @@ namespace {
 
 using Kind = ConnectorChoice::Kind;
 
-std::size_t at(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 struct Game {
     Game(int n, bool advanced, std::uint64_t seed)
-        : time(Clock::from_time_t(1'700'000'000)), random(seed), board(state, time) {
-        board.start(checkedSettings(n, 5, advanced), random);
+        : time(Clock::from_time_t(1'700'000'000)), random(seed), board(state, time, random) {
+        board.start(checkedSettings(n, 5, advanced));
     }
     // Whether a drop of j on c would plug j in there, tried on a copy of the board.
     bool dropPlugs(int c, int j) const {
         GameState copy = state;
         testing::SteppedTime t(time.now());
-        Board trial(copy, t);
-        trial.dropOnArea(c, j);
-        return copy.board.PcConnectorPlug[at(c)][0] == j;
+        StdRandomSource r(0);
+        Board trial(copy, t, r);
+        trial.apply(Move::dropOnArea(c, j));
+        return at(copy.board.PcConnectorPlug, c)[0] == j;
     }
     std::vector<int> plugTargets(int j) const {
         std::vector<int> targets;
@@ -58,15 +57,15 @@ TEST(ConnectorChoices, plugChoicesAreTheDropsThatFitOrEveryFreeOneWhileCovered) 
             // Half the solution plugged, so that some PC connectors are taken.
             const int n = game.state.connectorCount();
             for (int c = 0; c < n; c += 2)
-                game.board.dropOnArea(c, game.state.puzzle.SolutionPlan[at(c)][1]);
+                game.board.apply(Move::dropOnArea(c, at(game.state.puzzle.SolutionPlan, c)[1]));
             for (int j = 0; j < n; ++j) {
                 bool plugged = false;
                 for (int c = 0; c < n; ++c)
-                    plugged = plugged || game.state.board.PcConnectorPlug[at(c)][0] == j;
+                    plugged = plugged || at(game.state.board.PcConnectorPlug, c)[0] == j;
                 const bool covered = advanced && !plugged;
                 std::vector<int> expected;
                 for (int c = 0; c < n; ++c) {
-                    const bool free = game.state.board.PcConnectorPlug[at(c)][0] == kNone;
+                    const bool free = at(game.state.board.PcConnectorPlug, c)[0] == kNone;
                     if (free && (covered || game.dropPlugs(c, j)))
                         expected.push_back(c);
                 }
@@ -82,23 +81,23 @@ TEST(ConnectorChoices, markIsOfferedOnlyWhileTheBoardShowsAWrongWiring) {
     Game game(4, false, 3);
     const int n = game.state.connectorCount();
     EXPECT_FALSE(game.offers(0, Kind::Mark));
-    game.board.wireSolution();
+    game.board.showSolution();
     EXPECT_FALSE(game.offers(0, Kind::Mark)) << "a correct ring";
     // Two PC connectors of one colour swap their plugs: still full, no longer the solution's
     // ring in every deal, so look for a swap that the verdict calls wrong.
     bool wrongFound = false;
     for (int a = 0; a < n && !wrongFound; ++a) {
         for (int b = a + 1; b < n && !wrongFound; ++b) {
-            if (game.state.puzzle.pcConnectorColors[at(a)] !=
-                game.state.puzzle.pcConnectorColors[at(b)])
+            if (at(game.state.puzzle.pcConnectorColors, a) !=
+                at(game.state.puzzle.pcConnectorColors, b))
                 continue;
-            game.board.wireSolution();
-            const int ja = game.state.board.PcConnectorPlug[at(a)][0];
-            const int jb = game.state.board.PcConnectorPlug[at(b)][0];
-            game.board.unplug(ja);
-            game.board.unplug(jb);
-            game.board.dropOnArea(a, jb);
-            game.board.dropOnArea(b, ja);
+            game.board.showSolution();
+            const int ja = at(game.state.board.PcConnectorPlug, a)[0];
+            const int jb = at(game.state.board.PcConnectorPlug, b)[0];
+            game.board.apply(Move::unplug(ja));
+            game.board.apply(Move::unplug(jb));
+            game.board.apply(Move::dropOnArea(a, jb));
+            game.board.apply(Move::dropOnArea(b, ja));
             wrongFound = game.state.look.verdict == Verdict::Wrong;
         }
     }

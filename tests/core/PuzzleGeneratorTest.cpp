@@ -6,12 +6,12 @@
 #include "game/GameState.h"
 #include "game/Numbering.h"
 #include "game/Palette.h"
+#include "tests/core/RingTwin.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <numeric>
@@ -23,11 +23,10 @@
 namespace kestrelink {
 namespace {
 
-using testsupport::PortableRandomSource;
 using testsupport::ScriptedRandomSource;
 
-constexpr std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
+constexpr std::size_t toSize(int n) {
+    return static_cast<std::size_t>(n);
 }
 
 // Marks rows and entries generation must not touch, so a stray write shows.
@@ -46,25 +45,20 @@ GameState stateFor(int pcCount) {
 std::vector<int> partners(const GameState& state) {
     std::vector<int> result;
     for (int c = 0; c < state.connectorCount(); ++c)
-        result.push_back(state.puzzle.SolutionPlan[at(c)][0]);
+        result.push_back(at(state.puzzle.SolutionPlan, c)[0]);
     return result;
 }
 
-// The naive twin of the ring walk: every PC has exactly two cable ends, so the PCs form one
-// ring exactly when the cables connect them all (union-find over PCs).
+// The naive twin of the ring walk, for a pairing of PC connectors: the cables as pairs of ends.
 bool naiveSingleRing(const std::vector<int>& partner) {
-    const int pcCount = static_cast<int>(partner.size()) / 2;
-    std::vector<int> parent(at(pcCount));
-    std::iota(parent.begin(), parent.end(), 0);
-    const std::function<int(int)> root = [&](int pc) {
-        return parent[at(pc)] == pc ? pc : parent[at(pc)] = root(parent[at(pc)]);
-    };
-    for (int c = 0; c < 2 * pcCount; ++c)
-        parent[at(root(c / 2))] = root(partner[at(c)] / 2);
-    for (int pc = 0; pc < pcCount; ++pc)
-        if (root(pc) != root(0))
-            return false;
-    return true;
+    std::vector<int> ends;
+    for (int c = 0; c < static_cast<int>(partner.size()); ++c) {
+        if (c < at(partner, c)) {
+            ends.push_back(c);
+            ends.push_back(at(partner, c));
+        }
+    }
+    return kestrelink::testing::isOneRing(ends, static_cast<int>(partner.size()) / 2);
 }
 
 bool isPaletteColor(Color color) {
@@ -80,44 +74,44 @@ bool isPaletteColor(Color color) {
 
     if (puzzle.attempts < 1)
         return fail() << "attempts " << puzzle.attempts;
-    if (puzzle.pcConnectorColors.size() != at(connectors) ||
-        puzzle.cableConnectorColors.size() != at(connectors))
+    if (puzzle.pcConnectorColors.size() != toSize(connectors) ||
+        puzzle.cableConnectorColors.size() != toSize(connectors))
         return fail() << "colour lists not sized 2N";
-    if (puzzle.pairingListing.size() != at(5 * state.pcCount()) ||
-        puzzle.cableListing.size() != at(5 * state.pcCount()))
+    if (puzzle.pairingListing.size() != toSize(5 * state.pcCount()) ||
+        puzzle.cableListing.size() != toSize(5 * state.pcCount()))
         return fail() << "listings not five lines per PC";
 
     // Colours in play: distinct palette colours; entries beyond them untouched.
     std::set<Color> inPlay;
     for (int i = 0; i < colorCount; ++i) {
-        if (!isPaletteColor(state.puzzle.GameColors[at(i)]))
+        if (!isPaletteColor(at(state.puzzle.GameColors, i)))
             return fail() << "colour in play " << i << " is not a palette colour";
-        inPlay.insert(state.puzzle.GameColors[at(i)]);
+        inPlay.insert(at(state.puzzle.GameColors, i));
     }
-    if (inPlay.size() != at(colorCount))
+    if (inPlay.size() != toSize(colorCount))
         return fail() << "colours in play repeat";
-    for (std::size_t i = at(colorCount); i < state.puzzle.GameColors.size(); ++i)
+    for (std::size_t i = toSize(colorCount); i < state.puzzle.GameColors.size(); ++i)
         if (state.puzzle.GameColors[i] != kUntouchedColor)
             return fail() << "GameColors(" << i << ") written";
     for (Color color : puzzle.pcConnectorColors)
         if (inPlay.count(color) == 0)
             return fail() << "a PC connector has a colour not in play";
 
-    std::vector<int> cableConnectorSeen(at(connectors), 0);
+    std::vector<int> cableConnectorSeen(toSize(connectors), 0);
     for (int c = 0; c < connectors; ++c) {
-        const int partner = plan[at(c)][0];
+        const int partner = at(plan, c)[0];
         // 1: an involution without fixed points.
-        if (partner < 0 || partner >= connectors || partner == c || plan[at(partner)][0] != c)
+        if (partner < 0 || partner >= connectors || partner == c || at(plan, partner)[0] != c)
             return fail() << "connector " << c << " paired with " << partner;
         // 2: column 1 a permutation, one whole cable on each pair.
-        const int end = plan[at(c)][1];
+        const int end = at(plan, c)[1];
         if (end < 0 || end >= connectors)
             return fail() << "connector " << c << " plans cable connector " << end;
-        ++cableConnectorSeen[at(end)];
-        if (plan[at(partner)][1] != otherEndOfCable(end))
+        ++at(cableConnectorSeen, end);
+        if (at(plan, partner)[1] != otherEndOfCable(end))
             return fail() << "pair " << c << "-" << partner << " holds ends of two cables";
         // 4: the plan is reachable by matching colours.
-        if (puzzle.cableConnectorColors[at(end)] != puzzle.pcConnectorColors[at(c)])
+        if (at(puzzle.cableConnectorColors, end) != at(puzzle.pcConnectorColors, c))
             return fail() << "cable connector " << end << " does not match PC connector " << c;
     }
     if (std::count(cableConnectorSeen.begin(), cableConnectorSeen.end(), 1) != connectors)
@@ -127,7 +121,7 @@ bool isPaletteColor(Color color) {
         return fail() << "the pairs form more than one ring";
 
     for (int row = connectors; row < kTableRows; ++row)
-        if (plan[at(row)][0] != kUntouched || plan[at(row)][1] != kUntouched)
+        if (at(plan, row)[0] != kUntouched || at(plan, row)[1] != kUntouched)
             return fail() << "SolutionPlan row " << row << " written";
     return ::testing::AssertionSuccess();
 }
@@ -176,8 +170,8 @@ TEST(PuzzleGenerator, TenColoursPutTheWholePaletteInPlayInRandomOrder) {
 TEST(PuzzleGenerator, ColourDrawsAreUniform) {
     StdRandomSource random(11);
     constexpr int kRuns = 3000;
-    std::vector<int> firstInPlay(at(kPaletteSize), 0);
-    std::vector<int> fourthInPlay(at(kPaletteSize), 0);
+    std::vector<int> firstInPlay(toSize(kPaletteSize), 0);
+    std::vector<int> fourthInPlay(toSize(kPaletteSize), 0);
     std::vector<int> connectorColourSlot(4, 0);
     for (int run = 0; run < kRuns; ++run) {
         GameState state = stateFor(4);
@@ -186,13 +180,13 @@ TEST(PuzzleGenerator, ColourDrawsAreUniform) {
         auto paletteIndex = [&](Color color) {
             return std::find(palette.begin(), palette.end(), color) - palette.begin();
         };
-        ++firstInPlay[at(static_cast<int>(paletteIndex(state.puzzle.GameColors[0])))];
-        ++fourthInPlay[at(static_cast<int>(paletteIndex(state.puzzle.GameColors[3])))];
+        ++at(firstInPlay, static_cast<int>(paletteIndex(state.puzzle.GameColors[0])));
+        ++at(fourthInPlay, static_cast<int>(paletteIndex(state.puzzle.GameColors[3])));
         for (Color color : puzzle.pcConnectorColors)
-            ++connectorColourSlot[at(
-                static_cast<int>(std::find(state.puzzle.GameColors.begin(),
-                                           state.puzzle.GameColors.begin() + 4, color) -
-                                 state.puzzle.GameColors.begin()))];
+            ++at(connectorColourSlot,
+                 static_cast<int>(std::find(state.puzzle.GameColors.begin(),
+                                            state.puzzle.GameColors.begin() + 4, color) -
+                                  state.puzzle.GameColors.begin()));
     }
     // 9 degrees of freedom and 3: thresholds far in the tail, so only a real bias fails.
     EXPECT_LT(chiSquare(firstInPlay, kRuns / 10.0), 40.0);
@@ -209,12 +203,12 @@ void allMatchings(std::vector<int>& partner, std::vector<std::vector<int>>& out)
     }
     const int i = static_cast<int>(first - partner.begin());
     for (int j = i + 1; j < static_cast<int>(partner.size()); ++j) {
-        if (partner[at(j)] != kNone)
+        if (at(partner, j) != kNone)
             continue;
-        partner[at(i)] = j;
-        partner[at(j)] = i;
+        at(partner, i) = j;
+        at(partner, j) = i;
         allMatchings(partner, out);
-        partner[at(i)] = partner[at(j)] = kNone;
+        at(partner, i) = at(partner, j) = kNone;
     }
 }
 
@@ -261,11 +255,11 @@ TEST(PuzzleGenerator, CableEndsAndCablesAreSpreadUniformly) {
         generatePuzzle(state.puzzle, state.pcCount(), 5, random);
         int position = 0;
         for (int c = 0; c < 2 * kPcs; ++c) {
-            if (state.puzzle.SolutionPlan[at(c)][0] < c)
+            if (at(state.puzzle.SolutionPlan, c)[0] < c)
                 continue;
-            const int end = state.puzzle.SolutionPlan[at(c)][1];
+            const int end = at(state.puzzle.SolutionPlan, c)[1];
             evenEndOnLowerConnector += end % 2 == 0 ? 1 : 0;
-            ++cableAtPosition[at(position++ * kPcs + cableOfConnector(end))];
+            ++at(cableAtPosition, position++ * kPcs + cableOfConnector(end));
         }
     }
     const double share = static_cast<double>(evenEndOnLowerConnector) / (kRuns * kPcs);
@@ -275,34 +269,35 @@ TEST(PuzzleGenerator, CableEndsAndCablesAreSpreadUniformly) {
     EXPECT_LT(chiSquare(cableAtPosition, kRuns / static_cast<double>(kPcs)), 80.0);
 }
 
-// A portable source keeps this result the same on every standard library; a change here means
-// the generator's draws or their order changed.
+// The game's source is the same on every standard library, so this result is too; a change here
+// means the generator's draws, their order or their mapping onto ranges changed, and every
+// seed in a bug report deals differently.
 TEST(PuzzleGenerator, GoldenOutputForOneSeed) {
     GameState state = stateFor(4);
-    PortableRandomSource random(2024);
+    StdRandomSource random(2024);
     const GeneratedPuzzle puzzle = generatePuzzle(state.puzzle, state.pcCount(), 5, random);
 
-    EXPECT_EQ(puzzle.attempts, 7);
+    EXPECT_EQ(puzzle.attempts, 16);
     EXPECT_EQ(
         std::vector<Color>(state.puzzle.GameColors.begin(), state.puzzle.GameColors.begin() + 5),
-        (std::vector<Color>{0x00FF0000, 0x00FFC0FF, 0x00000000, 0x00FFFFFF, 0x0000FFFF}));
+        (std::vector<Color>{0x00FFFFFF, 0x00FFFF00, 0x0000FFFF, 0x00FF0000, 0x00000000}));
     EXPECT_EQ(puzzle.pcConnectorColors,
-              (std::vector<Color>{0x0000FFFF, 0x00FFC0FF, 0x0000FFFF, 0x00FFFFFF, 0x00FF0000,
-                                  0x00FF0000, 0x00FF0000, 0x00000000}));
+              (std::vector<Color>{0x0000FFFF, 0x00FFFFFF, 0x0000FFFF, 0x00FFFFFF, 0x0000FFFF,
+                                  0x0000FFFF, 0x00000000, 0x00000000}));
     EXPECT_EQ(puzzle.cableConnectorColors,
-              (std::vector<Color>{0x0000FFFF, 0x00FF0000, 0x0000FFFF, 0x00FF0000, 0x00000000,
-                                  0x00FFC0FF, 0x00FFFFFF, 0x00FF0000}));
+              (std::vector<Color>{0x0000FFFF, 0x00000000, 0x00FFFFFF, 0x00FFFFFF, 0x00000000,
+                                  0x0000FFFF, 0x0000FFFF, 0x0000FFFF}));
     EXPECT_EQ(puzzle.pairingListing,
-              (std::vector<std::string>{"----------", "0", "----------", " 0 -  5", " 1 -  7",
-                                        "----------", "1", "----------", " 2 -  4", " 3 -  6",
-                                        "----------", "2", "----------", " 4 -  2", " 5 -  0",
-                                        "----------", "3", "----------", " 6 -  3", " 7 -  1"}));
+              (std::vector<std::string>{"----------", "0", "----------", " 0 -  6", " 1 -  3",
+                                        "----------", "1", "----------", " 2 -  5", " 3 -  1",
+                                        "----------", "2", "----------", " 4 -  7", " 5 -  2",
+                                        "----------", "3", "----------", " 6 -  0", " 7 -  4"}));
     EXPECT_EQ(puzzle.cableListing,
               (std::vector<std::string>{
-                  "----------", "0", "----------", " 5 -  2 -  1", " 7 -  5 -  2",
-                  "----------", "1", "----------", " 4 -  0 -  0", " 6 -  6 -  3",
-                  "----------", "2", "----------", " 2 -  1 -  0", " 0 -  3 -  1",
-                  "----------", "3", "----------", " 3 -  7 -  3", " 1 -  4 -  2"}));
+                  "----------", "0", "----------", " 6 -  0 -  0", " 3 -  3 -  1",
+                  "----------", "1", "----------", " 5 -  6 -  3", " 1 -  2 -  1",
+                  "----------", "2", "----------", " 7 -  5 -  2", " 2 -  7 -  3",
+                  "----------", "3", "----------", " 0 -  1 -  0", " 4 -  4 -  2"}));
 }
 
 // Scripted draws walk through a self-draw, a pairing of two loops and an accepted ring, and
@@ -321,6 +316,7 @@ TEST(PuzzleGenerator, SelfDrawAbandonsTheAttemptAndTwoLoopsAreRejected) {
     const GeneratedPuzzle puzzle = generatePuzzle(state.puzzle, state.pcCount(), 4, random);
 
     EXPECT_TRUE(random.exhausted());
+    EXPECT_EQ(random.faults(), "");
     const std::vector<int> expectedRanges = {10, 9, 8, 7, 4, 4, 4, 4, 4, 4, 4, 4, 8, 8, 6,
                                              4,  2, 8, 6, 4, 2, 4, 2, 3, 2, 2, 2, 1, 2};
     EXPECT_EQ(random.ranges(), expectedRanges);
@@ -329,7 +325,7 @@ TEST(PuzzleGenerator, SelfDrawAbandonsTheAttemptAndTwoLoopsAreRejected) {
     const std::vector<std::array<std::int16_t, 2>> expectedPlan = {{2, 7}, {7, 0}, {0, 6}, {4, 5},
                                                                    {3, 4}, {6, 2}, {5, 3}, {1, 1}};
     for (int c = 0; c < 8; ++c)
-        EXPECT_EQ(state.puzzle.SolutionPlan[at(c)], expectedPlan[at(c)]) << "connector " << c;
+        EXPECT_EQ(at(state.puzzle.SolutionPlan, c), at(expectedPlan, c)) << "connector " << c;
 
     const Color lightViolet = 0x00FFC0FF, lightBlue = 0x00FFFF00, violet = 0x00FF00FF, black = 0;
     EXPECT_EQ(puzzle.pcConnectorColors,
@@ -400,13 +396,13 @@ TEST(PairingFormsSingleRing, AgreesWithTheNaiveTwinOnRandomMatchings) {
         int rings = 0;
         constexpr int kTrials = 300;
         for (int trial = 0; trial < kTrials; ++trial) {
-            std::vector<int> order(at(2 * pcCount));
+            std::vector<int> order(toSize(2 * pcCount));
             std::iota(order.begin(), order.end(), 0);
             std::shuffle(order.begin(), order.end(), engine);
             std::vector<int> partner(order.size());
             for (std::size_t i = 0; i < order.size(); i += 2) {
-                partner[at(order[i])] = order[i + 1];
-                partner[at(order[i + 1])] = order[i];
+                at(partner, order[i]) = order[i + 1];
+                at(partner, order[i + 1]) = order[i];
             }
             const bool ring = pairingIsRing(partner);
             ASSERT_EQ(ring, naiveSingleRing(partner)) << "N " << pcCount << ", trial " << trial;

@@ -26,8 +26,7 @@ struct Board {
     void plug(int c, int j) {
         const auto ci = static_cast<std::size_t>(c);
         const bool right = layout.dropAreas[ci].left > layout.dropAreas[0].left;
-        corners[static_cast<std::size_t>(j)] =
-            snapPosition(layout.pcConnectors[ci], layout.cableConnectors[0], right);
+        corners[static_cast<std::size_t>(j)] = snapPosition(layout.pcConnectors[ci], right);
     }
 
     // Cable k from PC connector c to PC connector d.

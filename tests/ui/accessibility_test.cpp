@@ -3,6 +3,7 @@
 // notice as events that a bridge built into this test hears. (What a real screen reader makes
 // of them is the screen-reader game's business.)
 #include "FakeStartupSettings.h"
+#include "GameWindowParts.h"
 #include "game/Palette.h"
 #include "tests/core/SteppedTime.h"
 #include "ui/game/CableConnector.h"
@@ -22,6 +23,7 @@
 
 using namespace kestrelink;
 using namespace kestrelink::ui;
+using namespace kestrelink::ui::testing;
 
 namespace {
 
@@ -124,84 +126,84 @@ private slots:
         QSet<QObject*> tree;
         checkTree(*window, tree, true);
         // Layers, drop areas and cover-ups are left out: the connectors speak for them.
-        QVERIFY(!tree.contains(window->TheCable()));
-        QVERIFY(!tree.contains(window->lblCoverUpCableBackground()));
+        QVERIFY(!tree.contains(TheCable(*window)));
+        QVERIFY(!tree.contains(lblCoverUpCableBackground(*window)));
         for (int c = 0; c < 8; ++c) {
-            QVERIFY(!tree.contains(window->ThePcConnectorArea(c)));
-            QVERIFY(!tree.contains(window->CableCoverUp(c)));
-            for (QWidget* picture : std::initializer_list<QWidget*>{window->ThePcConnector(c),
-                                                                    window->TheCableConnector(c),
-                                                                    window->txtThePC(c / 2)}) {
+            QVERIFY(!tree.contains(ThePcConnectorArea(*window, c)));
+            QVERIFY(!tree.contains(CableCoverUp(*window, c)));
+            for (QWidget* picture : std::initializer_list<QWidget*>{ThePcConnector(*window, c),
+                                                                    TheCableConnector(*window, c),
+                                                                    txtThePC(*window, c / 2)}) {
                 QVERIFY(tree.contains(picture));
                 QAccessibleInterface* node = QAccessible::queryAccessibleInterface(picture);
                 QCOMPARE(node->role(), QAccessible::Graphic);
                 QVERIFY(!node->state().disabled);
             }
         }
-        QCOMPARE(said(window->txtThePC(2)), QStringLiteral("PC 3"));
-        for (QLineEdit* box : {window->txtCurrentTime(), window->txtStartingTime(),
-                               window->txtEndingTimeTime(), window->txtElapsedTime()}) {
+        QCOMPARE(said(txtThePC(*window, 2)), QStringLiteral("PC 3"));
+        for (QLineEdit* box : {txtCurrentTime(*window), txtStartingTime(*window),
+                               txtEndingTimeTime(*window), txtElapsedTime(*window)}) {
             QAccessibleInterface* node = QAccessible::queryAccessibleInterface(box);
             QCOMPARE(node->text(QAccessible::Value), box->text());
             QVERIFY(node->state().readOnly && !node->state().editable);
         }
         // The times that change with the game are in the names; those that tick are not.
-        const QString start = window->txtStartingTime()->text();
-        QCOMPARE(said(window->txtStartingTime()), QStringLiteral("Starting time ") + start);
-        QCOMPARE(said(window->txtEndingTimeTime()), QStringLiteral("Ending time Running"));
-        QCOMPARE(said(window->txtCurrentTime()), QStringLiteral("Current time"));
-        QCOMPARE(said(window->txtElapsedTime()), QStringLiteral("Elapsed time"));
+        const QString start = txtStartingTime(*window)->text();
+        QCOMPARE(said(txtStartingTime(*window)), QStringLiteral("Starting time ") + start);
+        QCOMPARE(said(txtEndingTimeTime(*window)), QStringLiteral("Ending time Running"));
+        QCOMPARE(said(txtCurrentTime(*window)), QStringLiteral("Current time"));
+        QCOMPARE(said(txtElapsedTime(*window)), QStringLiteral("Elapsed time"));
         time.advance(std::chrono::seconds(5));
         window->timerGameClock_Timer();
         QVERIFY(heardAbout(QAccessible::NameChanged).isEmpty());
         window->cmdShowSolution_Click();
-        QCOMPARE(said(window->txtElapsedTime()),
-                 QStringLiteral("Elapsed time ") + window->txtElapsedTime()->text());
-        QCOMPARE(said(window->txtEndingTimeTime()),
-                 QStringLiteral("Ending time ") + window->txtEndingTimeTime()->text());
+        QCOMPARE(said(txtElapsedTime(*window)),
+                 QStringLiteral("Elapsed time ") + txtElapsedTime(*window)->text());
+        QCOMPARE(said(txtEndingTimeTime(*window)),
+                 QStringLiteral("Ending time ") + txtEndingTimeTime(*window)->text());
     }
 
     void aDropRenamesBothConnectorsAndNothingElse() {
         open();
         const int j = state.puzzle.SolutionPlan[3][1];
         const QString colour = colourOfCable(j);
-        QCOMPARE(said(window->ThePcConnector(3)),
+        QCOMPARE(said(ThePcConnector(*window, 3)),
                  QStringLiteral("PC 2, connector 2, ") + colour + QStringLiteral(", free"));
-        QCOMPARE(said(window->TheCableConnector(j), QAccessible::Description),
+        QCOMPARE(said(TheCableConnector(*window, j), QAccessible::Description),
                  QStringLiteral("Cable %1").arg(j / 2 + 1));
         window->ThePcConnectorArea_DragDrop(3, j);
-        QCOMPARE(said(window->ThePcConnector(3)),
+        QCOMPARE(said(ThePcConnector(*window, 3)),
                  QStringLiteral("PC 2, connector 2, %1, holds cable connector %2")
                      .arg(colour)
                      .arg(j + 1));
-        QCOMPARE(said(window->TheCableConnector(j)),
+        QCOMPARE(said(TheCableConnector(*window, j)),
                  QStringLiteral("Cable connector %1, %2, plugged into PC 2, connector 2")
                      .arg(j + 1)
                      .arg(colour));
         // Those two changed, and only those are news; descriptions stay as they were.
         QCOMPARE(heardAbout(QAccessible::NameChanged).size(), 2);
-        QCOMPARE(heardAbout(QAccessible::NameChanged, window->ThePcConnector(3)).size(), 1);
+        QCOMPARE(heardAbout(QAccessible::NameChanged, ThePcConnector(*window, 3)).size(), 1);
         QVERIFY(heardAbout(QAccessible::DescriptionChanged).isEmpty());
 
         window->TheCableConnector_Click(j);
-        QCOMPARE(said(window->ThePcConnector(3)),
+        QCOMPARE(said(ThePcConnector(*window, 3)),
                  QStringLiteral("PC 2, connector 2, ") + colour + QStringLiteral(", free"));
-        QCOMPARE(said(window->TheCableConnector(j)),
+        QCOMPARE(said(TheCableConnector(*window, j)),
                  QStringLiteral("Cable connector %1, %2, at home").arg(j + 1).arg(colour));
     }
 
     void aCoveredConnectorHidesItsColourUntilTheCoversLift() {
         open(true);
-        QCOMPARE(said(window->TheCableConnector(0)),
+        QCOMPARE(said(TheCableConnector(*window, 0)),
                  QStringLiteral("Cable connector 1, covered, at home"));
         window->lblCoverUpCableBackground_MouseMove();
-        QCOMPARE(said(window->TheCableConnector(0)),
+        QCOMPARE(said(TheCableConnector(*window, 0)),
                  QStringLiteral("Cable connector 1, %1, at home").arg(colourOfCable(0)));
     }
 
     void theVerdictAppearsAsANoticeOncePerVerdict() {
         open();
-        CaptionLabel* message = window->lblCongratulations();
+        CaptionLabel* message = lblCongratulations(*window);
         auto* notice = window->findChild<QWidget*>(QStringLiteral("verdictNotice"));
         QVERIFY(notice != nullptr && notice->isHidden());
         QCOMPARE(QAccessible::queryAccessibleInterface(notice)->role(), QAccessible::Notification);
@@ -213,7 +215,7 @@ private slots:
         // Told once the handler is done.
         QTRY_COMPARE(heardAbout(QAccessible::ObjectShow, notice).size(), 1);
         QCOMPARE(heardAbout(QAccessible::ObjectShow, notice).first().name, congratulations);
-        QVERIFY(!QAccessible::queryAccessibleInterface(window->lblSmile1())->state().invisible);
+        QVERIFY(!QAccessible::queryAccessibleInterface(lblSmile1(*window))->state().invisible);
 
         // The animation and the same verdict again are no news; taking a plug out ends it.
         heard.clear();

@@ -2,6 +2,7 @@
 // window icon, the report's folder, and every catalogue: whole, and each text fitting its control
 // in the windows and dialogs.
 #include "FakeStartupSettings.h"
+#include "GameWindowParts.h"
 #include "KestrelinkConfig.h"
 #include "app/CommandLine.h"
 #include "app/Translations.h"
@@ -42,6 +43,7 @@
 
 using namespace kestrelink;
 using namespace kestrelink::ui;
+using namespace kestrelink::ui::testing;
 
 Q_DECLARE_METATYPE(kestrelink::app::CommandLineRequest)
 
@@ -329,28 +331,52 @@ private slots:
         }
     }
 
-    // A game installed under some prefix, not one the desktop searches, finds its icons there.
-    void windowIconPrefersTheInstalledOne() {
-        QIcon::setThemeSearchPaths({});
-        findInstalledIcons(QStringLiteral("/nonexistent/bin"));
-        QVERIFY(windowIcon().name().isEmpty());
-        QCOMPARE(windowIcon().pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32),
-                 windowIconImage(32));
-
-        // The theme's index comes with the desktop, not with the game.
+    // The window offers the desktop the sizes the game installed its icon files in, each the
+    // image of its file, wherever the game was installed; from the build tree, the two it was
+    // drawn at. Either way without the icon theme.
+    void windowIconHasTheInstalledSizes_data() {
+        QTest::addColumn<QList<int>>("installed");
+        QTest::addColumn<QList<int>>("offered");
+        QTest::newRow("build tree") << QList<int>{} << QList<int>{16, 32};
+        QTest::newRow("installed") << QList<int>{16, 22, 24, 32, 48, 64, 128, 256}
+                                   << QList<int>{16, 22, 24, 32, 48, 64, 128, 256};
+        QTest::newRow("some sizes") << QList<int>{48, 256} << QList<int>{16, 32, 48, 256};
+    }
+    void windowIconHasTheInstalledSizes() {
+        QFETCH(QList<int>, installed);
+        QFETCH(QList<int>, offered);
         QTemporaryDir prefix;
+        QVERIFY(QDir().mkpath(prefix.path() + QStringLiteral("/games")));
         const QString hicolor = prefix.path() + QStringLiteral("/share/icons/hicolor");
-        QVERIFY(QDir().mkpath(prefix.path() + QStringLiteral("/bin")));
+        QStringList folders;
+        for (int size : installed)
+            folders << QStringLiteral("%1x%1").arg(size);
+        // The scalable file is installed with them and has no size of its own.
+        if (!installed.isEmpty())
+            folders << QStringLiteral("scalable");
         QVERIFY(QDir().mkpath(hicolor));
-        QFile index(hicolor + QStringLiteral("/index.theme"));
-        QVERIFY(index.open(QIODevice::WriteOnly));
-        index.write("[Icon Theme]\nName=Hicolor\nDirectories=32x32/apps\n\n"
-                    "[32x32/apps]\nSize=32\nType=Fixed\n");
-        index.close();
-        QVERIFY(QFile::link(QStringLiteral(KESTRELINK_ICONS "/hicolor/32x32"),
-                            hicolor + QStringLiteral("/32x32")));
-        findInstalledIcons(prefix.path() + QStringLiteral("/bin"));
-        QCOMPARE(windowIcon().name(), QStringLiteral(KESTRELINK_APP_ID));
+        for (const QString& folder : folders)
+            QVERIFY(QFile::link(QStringLiteral(KESTRELINK_ICONS "/hicolor/") + folder,
+                                hicolor + QLatin1Char('/') + folder));
+        findInstalledIcons(prefix.path() + QStringLiteral("/games"));
+        const QIcon icon = windowIcon();
+
+        QList<int> sizes;
+        for (const QSize& size : icon.availableSizes())
+            sizes << size.width();
+        std::sort(sizes.begin(), sizes.end());
+        QCOMPARE(sizes, offered);
+        QVERIFY(icon.name().isEmpty());
+        for (int size : offered) {
+            const QString file = QStringLiteral("%1/%2x%2/apps/%3.png")
+                                     .arg(hicolor)
+                                     .arg(size)
+                                     .arg(QStringLiteral(KESTRELINK_APP_ID));
+            const QImage expected = installed.contains(size) ? QImage(file) : windowIconImage(size);
+            QCOMPARE(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
+                     expected.convertToFormat(QImage::Format_ARGB32));
+        }
+        findInstalledIcons(QStringLiteral("/nonexistent/bin"));
     }
 
     void runsInstalled_data() {
@@ -448,6 +474,9 @@ private slots:
         QFETCH(bool, hasCatalogue);
         const InstalledCatalogues catalogues(locale);
         QCOMPARE(catalogues.found, hasCatalogue);
+        // Not even Qt's own (empty) English catalogue is read for a game that has none.
+        QCOMPARE(QCoreApplication::instance()->findChildren<QTranslator*>().isEmpty(),
+                 !hasCatalogue);
         GameState state;
         MainStartupWindow startup(state);
         testing::FakeStartupSettings settings;
@@ -467,7 +496,7 @@ private slots:
             if (helpText->fontMetrics().horizontalAdvance(line.trimmed()) > lineRoom)
                 clipped << QStringLiteral("Text2: ") + line;
         // The verdicts' messages too, which take the instruction's place in the same label.
-        auto* message = game.findChild<CaptionLabel*>(QStringLiteral("lblCongratulations"));
+        auto* message = lblCongratulations(game);
         for (const QString& verdict : {wrongWiringMessage(), correctWiringMessage()}) {
             message->setCaption(verdict);
             clipped += clippedTexts(game);

@@ -1,6 +1,7 @@
 // Real drags on the game window (run on the "minimal" platform, where QDrag works in-process):
 // a whole game played with the mouse, and what a drop means on each kind of control.
 #include "FakeStartupSettings.h"
+#include "GameWindowParts.h"
 #include "game/GameState.h"
 #include "ui/game/BoardControl.h"
 #include "ui/game/CableConnector.h"
@@ -18,6 +19,7 @@
 
 using namespace kestrelink;
 using namespace kestrelink::ui;
+using namespace kestrelink::ui::testing;
 using kestrelink::ui::testing::FakeStartupSettings;
 
 namespace {
@@ -71,8 +73,8 @@ private:
 
     // Drags the solution's connector onto PC connector c, releasing over the coloured square.
     void plug(int c) {
-        drag(*window, centreIn(*window, window->TheCableConnector(fittingConnector(c))),
-             centreIn(*window, window->ThePcConnector(c)));
+        drag(*window, centreIn(*window, TheCableConnector(*window, fittingConnector(c))),
+             centreIn(*window, ThePcConnector(*window, c)));
     }
 
 private slots:
@@ -89,9 +91,9 @@ private slots:
         open(n);
         for (int c = 0; c < 2 * n; ++c) {
             const int j = fittingConnector(c);
-            DropArea* area = window->ThePcConnectorArea(c);
+            DropArea* area = ThePcConnectorArea(*window, c);
             Color highlight = kBlack;
-            drag(*window, centreIn(*window, window->TheCableConnector(j)), centreIn(*window, area),
+            drag(*window, centreIn(*window, TheCableConnector(*window, j)), centreIn(*window, area),
                  [&] { highlight = area->backColor(); });
             QCOMPARE(highlight, kRed);
             QCOMPARE(area->backColor(), kButtonFace);
@@ -99,14 +101,13 @@ private slots:
             if (c < 2 * n - 1)
                 QVERIFY(!state.board.AllPcConnectorsPlugged);
         }
-        QVERIFY(
-            window->lblCongratulations()->caption().contains(QStringLiteral("Congratulations")));
-        QVERIFY(window->lblSmile1()->isVisible() && window->lblSmile2()->isVisible());
+        QVERIFY(lblCongratulations(*window)->caption().contains(QStringLiteral("Congratulations")));
+        QVERIFY(lblSmile1(*window)->isVisible() && lblSmile2(*window)->isVisible());
         for (int i = 0; i < 3 * n; ++i)
-            QCOMPARE(window->TheCable()->color(i), kWhite);
-        QVERIFY(window->timerCableAnimation()->isActive());
+            QCOMPARE(TheCable(*window)->color(i), kWhite);
+        QVERIFY(timerCableAnimation(*window)->isActive());
         QVERIFY(state.clock.GameIsFinished);
-        QVERIFY(window->txtEndingTimeTime()->text() != QStringLiteral("Running"));
+        QVERIFY(txtEndingTimeTime(*window)->text() != QStringLiteral("Running"));
     }
 
     void aDropOnTheSquareCountsAsOnItsArea() {
@@ -121,9 +122,9 @@ private slots:
         const int j = fittingConnector(0);
         const TwipRect home{float(state.board.CableConnectorHome[std::size_t(j)][1]),
                             float(state.board.CableConnectorHome[std::size_t(j)][0]), 195, 195};
-        drag(*window, centreIn(*window, window->TheCableConnector(j)),
-             centreIn(*window, window->txtThePC(1)));
-        QCOMPARE(window->TheCableConnector(j)->twipRect(), home);
+        drag(*window, centreIn(*window, TheCableConnector(*window, j)),
+             centreIn(*window, txtThePC(*window, 1)));
+        QCOMPARE(TheCableConnector(*window, j)->twipRect(), home);
         QCOMPARE(state.board.PcConnectorPlug[0][0], std::int16_t(kNone));
     }
 
@@ -132,20 +133,20 @@ private slots:
         plug(0);
         const int j = fittingConnector(0);
         const int other = j == 0 ? 1 : 0;
-        const TwipPoint plugged = window->TheCableConnector(j)->twipTopLeft();
-        const QList<QWidget*> targets = {window->TheCableConnector(other),
-                                         window->lblCoverUpCableBackground(), window->cmdHelp(),
-                                         window->txtElapsedTime(), window->lblCongratulations()};
+        const TwipPoint plugged = TheCableConnector(*window, j)->twipTopLeft();
+        const QList<QWidget*> targets = {TheCableConnector(*window, other),
+                                         lblCoverUpCableBackground(*window), cmdHelp(*window),
+                                         txtElapsedTime(*window), lblCongratulations(*window)};
         for (QWidget* target : targets) {
-            drag(*window, centreIn(*window, window->TheCableConnector(j)),
+            drag(*window, centreIn(*window, TheCableConnector(*window, j)),
                  centreIn(*window, target));
-            QCOMPARE(window->TheCableConnector(j)->twipTopLeft(), plugged);
+            QCOMPARE(TheCableConnector(*window, j)->twipTopLeft(), plugged);
             QCOMPARE(state.board.PcConnectorPlug[0][0], std::int16_t(j));
         }
         // Pressing and releasing without moving drops the connector on itself: nothing.
-        const QPoint on = centreIn(*window, window->TheCableConnector(j));
+        const QPoint on = centreIn(*window, TheCableConnector(*window, j));
         drag(*window, on, on);
-        QCOMPARE(window->TheCableConnector(j)->twipTopLeft(), plugged);
+        QCOMPARE(TheCableConnector(*window, j)->twipTopLeft(), plugged);
     }
 
     void aMisfitShowsNoHighlightAndStaysPut() {
@@ -154,26 +155,26 @@ private slots:
         int misfit = -1;
         for (int pc = 0; pc < 8 && misfit < 0; ++pc)
             for (int j = 0; j < 8; ++j)
-                if (window->TheCableConnector(j)->backColor() !=
-                    window->ThePcConnector(pc)->backColor()) {
+                if (TheCableConnector(*window, j)->backColor() !=
+                    ThePcConnector(*window, pc)->backColor()) {
                     c = pc;
                     misfit = j;
                     break;
                 }
         if (misfit < 0)
             QSKIP("every connector has the same colour in this puzzle");
-        const TwipPoint before = window->TheCableConnector(misfit)->twipTopLeft();
+        const TwipPoint before = TheCableConnector(*window, misfit)->twipTopLeft();
         Color highlight = kRed;
-        drag(*window, centreIn(*window, window->TheCableConnector(misfit)),
-             centreIn(*window, window->ThePcConnectorArea(c)),
-             [&] { highlight = window->ThePcConnectorArea(c)->backColor(); });
+        drag(*window, centreIn(*window, TheCableConnector(*window, misfit)),
+             centreIn(*window, ThePcConnectorArea(*window, c)),
+             [&] { highlight = ThePcConnectorArea(*window, c)->backColor(); });
         QCOMPARE(highlight, kButtonFace);
-        QCOMPARE(window->TheCableConnector(misfit)->twipTopLeft(), before);
+        QCOMPARE(TheCableConnector(*window, misfit)->twipTopLeft(), before);
     }
 
     void aCoveredConnectorCanStillBeDragged() {
         open(4, true);
-        QVERIFY(window->CableCoverUp(fittingConnector(2))->isVisible());
+        QVERIFY(CableCoverUp(*window, fittingConnector(2))->isVisible());
         plug(2);
         QCOMPARE(state.board.PcConnectorPlug[2][0], std::int16_t(fittingConnector(2)));
     }

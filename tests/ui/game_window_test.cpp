@@ -1,6 +1,7 @@
 // The game window headless: start-up for 4 to 16 PCs, the verdict as shown, the player's events
 // reaching the board, the cover-ups, the commands, the clock boxes and the report key.
 #include "FakeStartupSettings.h"
+#include "GameWindowParts.h"
 #include "game/BoardLayout.h"
 #include "game/ClockText.h"
 #include "game/GameState.h"
@@ -32,6 +33,7 @@
 
 using namespace kestrelink;
 using namespace kestrelink::ui;
+using namespace kestrelink::ui::testing;
 using kestrelink::ui::testing::FakeStartupSettings;
 
 namespace {
@@ -50,14 +52,17 @@ int indexInStack(const QWidget* widget) {
 
 bool allCablesAre(const GameWindow& window, Color color, int n) {
     for (int i = 0; i < 3 * n; ++i)
-        if (window.TheCable()->color(i) != color)
+        if (TheCable(window)->color(i) != color)
             return false;
     return true;
 }
 
 // Puts cable connector j beside PC connector c regardless of colour, as a player could not.
-void forcePlug(GameWindow& window, GameState& state, int j, int c) {
-    const TwipPoint snapped = window.board().snapPosition(c, j);
+void forcePlug(GameState& state, int j, int c) {
+    const BoardLayout layout = layoutBoard(state.pcCount());
+    const auto i = static_cast<std::size_t>(c);
+    const TwipPoint snapped =
+        snapPosition(layout.pcConnectors[i], layout.dropAreas[i].left > layout.dropAreas[0].left);
     TwipRect& connector = state.board.cableConnectors[static_cast<std::size_t>(j)];
     connector.left = snapped.x;
     connector.top = snapped.y;
@@ -84,7 +89,7 @@ void answerNextMessageBox(QMessageBox::StandardButton button, QString* text = nu
 }
 
 QPoint overButtonPoint(const GameWindow& window) {
-    return window.cmdHelp()->mapTo(&window, window.cmdHelp()->rect().center());
+    return cmdHelp(window)->mapTo(&window, cmdHelp(window)->rect().center());
 }
 
 void flushDeletes() {
@@ -142,49 +147,49 @@ private slots:
 
         QCOMPARE(window.windowTitle(),
                  QStringLiteral("Kestrelink® Connection Game - Playing Window"));
-        QCOMPARE(window.createdConnectorCount(), 2 * n);
-        QCOMPARE(window.createdPcCount(), n);
-        QCOMPARE(window.TheCable()->segmentCount(), 3 * n);
+        QCOMPARE(createdConnectorCount(window), 2 * n);
+        QCOMPARE(createdPcCount(window), n);
+        QCOMPARE(TheCable(window)->segmentCount(), 3 * n);
 
         const BoardLayout layout = layoutBoard(n);
         for (int c = 0; c < 2 * n; ++c) {
             const auto i = static_cast<std::size_t>(c);
-            QCOMPARE(window.ThePcConnector(c)->twipRect(), layout.pcConnectors[i]);
-            QCOMPARE(window.ThePcConnectorArea(c)->twipRect(), layout.dropAreas[i]);
-            QCOMPARE(window.TheCableConnector(c)->twipRect(), layout.cableConnectors[i]);
-            QCOMPARE(window.CableCoverUp(c)->twipRect(), layout.cableConnectors[i]);
+            QCOMPARE(ThePcConnector(window, c)->twipRect(), layout.pcConnectors[i]);
+            QCOMPARE(ThePcConnectorArea(window, c)->twipRect(), layout.dropAreas[i]);
+            QCOMPARE(TheCableConnector(window, c)->twipRect(), layout.cableConnectors[i]);
+            QCOMPARE(CableCoverUp(window, c)->twipRect(), layout.cableConnectors[i]);
             QCOMPARE(state.board.CableConnectorHome[i][0],
                      std::lround(layout.cableConnectors[i].top));
             QCOMPARE(state.board.CableConnectorHome[i][1],
                      std::lround(layout.cableConnectors[i].left));
-            QVERIFY(!window.CableCoverUp(c)->isVisibleTo(&window));
-            QVERIFY(window.TheCableConnector(c)->isVisibleTo(&window));
+            QVERIFY(!CableCoverUp(window, c)->isVisibleTo(&window));
+            QVERIFY(TheCableConnector(window, c)->isVisibleTo(&window));
             // The plan can always be followed by matching colours.
             const int j = state.puzzle.SolutionPlan[i][1];
-            QCOMPARE(window.TheCableConnector(j)->backColor(),
-                     window.ThePcConnector(c)->backColor());
+            QCOMPARE(TheCableConnector(window, j)->backColor(),
+                     ThePcConnector(window, c)->backColor());
             QCOMPARE(state.board.PcConnectorPlug[i][0], std::int16_t(kNone));
         }
         for (int p = 0; p < n; ++p)
-            QCOMPARE(window.txtThePC(p)->twipRect(), layout.pcs[static_cast<std::size_t>(p)]);
+            QCOMPARE(txtThePC(window, p)->twipRect(), layout.pcs[static_cast<std::size_t>(p)]);
         for (int i = 0; i < 3 * n; ++i) {
-            QCOMPARE(window.TheCable()->line(i), layout.cableSegments[static_cast<std::size_t>(i)]);
-            QVERIFY(window.TheCable()->isSegmentVisible(i));
+            QCOMPARE(TheCable(window)->line(i), layout.cableSegments[static_cast<std::size_t>(i)]);
+            QVERIFY(TheCable(window)->isSegmentVisible(i));
         }
-        QCOMPARE(window.lblCoverUpCableBackground()->twipRect().width, float(540 * n));
+        QCOMPARE(lblCoverUpCableBackground(window)->twipRect().width, float(540 * n));
 
-        QCOMPARE(window.lblCongratulations()->caption(), kInstruction);
-        QCOMPARE(window.txtEndingTimeTime()->text(), QStringLiteral("Running"));
-        QCOMPARE(window.txtElapsedTime()->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(lblCongratulations(window)->caption(), kInstruction);
+        QCOMPARE(txtEndingTimeTime(window)->text(), QStringLiteral("Running"));
+        QCOMPARE(txtElapsedTime(window)->text(), QStringLiteral("00:00:00"));
         QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$"))
-                    .match(window.txtCurrentTime()->text())
+                    .match(txtCurrentTime(window)->text())
                     .hasMatch());
-        QVERIFY(window.timerGameClock()->isActive());
-        QVERIFY(!window.timerCableAnimation()->isActive());
-        for (BoardControl* face : {static_cast<BoardControl*>(window.lblSmile1()),
-                                   static_cast<BoardControl*>(window.lblSmile2()),
-                                   static_cast<BoardControl*>(window.lblFrown1()),
-                                   static_cast<BoardControl*>(window.lblFrown2())})
+        QVERIFY(timerGameClock(window)->isActive());
+        QVERIFY(!timerCableAnimation(window)->isActive());
+        for (BoardControl* face : {static_cast<BoardControl*>(lblSmile1(window)),
+                                   static_cast<BoardControl*>(lblSmile2(window)),
+                                   static_cast<BoardControl*>(lblFrown1(window)),
+                                   static_cast<BoardControl*>(lblFrown2(window))})
             QVERIFY(face->isHidden());
 
         QVERIFY(settings.locked);
@@ -193,11 +198,11 @@ private slots:
         QCOMPARE(settings.cableListing.size(), 5 * n);
 
         // The window is as large as the layout says, up to the pixel the platform rounds to.
-        QVERIFY(std::abs(window.outerWidthTwips() - layout.windowWidth) < 15);
-        QVERIFY(std::abs(window.outerHeightTwips() - layout.windowHeight) < 15);
+        QVERIFY(std::abs(outerWidthTwips(window) - layout.windowWidth) < 15);
+        QVERIFY(std::abs(outerHeightTwips(window) - layout.windowHeight) < 15);
         // The right-hand time boxes follow the window's right edge.
-        QCOMPARE(window.txtElapsedTime()->geometry().right() + 1,
-                 qRound((window.outerWidthTwips() - 200) / 15.0));
+        QCOMPARE(txtElapsedTime(window)->geometry().right() + 1,
+                 qRound((outerWidthTwips(window) - 200) / 15.0));
     }
 
     void closingHandsTheSettingsBackAndPlayBuildsAFreshWindow() {
@@ -215,12 +220,12 @@ private slots:
 
         QPointer<GameWindow> second = open(6);
         QVERIFY(second);
-        QCOMPARE(second->createdConnectorCount(), 12);
-        QCOMPARE(second->createdPcCount(), 6);
+        QCOMPARE(createdConnectorCount(*second), 12);
+        QCOMPARE(createdPcCount(*second), 6);
         QVERIFY(state.GameWindowIsOpen && settings.locked);
 
         // Quit Game closes it the same way.
-        QTest::mouseClick(second->cmdQuit(), Qt::LeftButton);
+        QTest::mouseClick(cmdQuit(*second), Qt::LeftButton);
         flushDeletes();
         QVERIFY(second.isNull());
         QVERIFY(!state.GameWindowIsOpen && !settings.locked);
@@ -273,29 +278,28 @@ private slots:
         GameWindow* window = open(4, true);
         QVERIFY(window);
         for (int j = 0; j < 8; ++j) {
-            QVERIFY(window->CableCoverUp(j)->isVisible());
-            QVERIFY(indexInStack(window->CableCoverUp(j)) >
-                    indexInStack(window->TheCableConnector(j)));
-            QVERIFY(indexInStack(window->TheCableConnector(j)) > indexInStack(window->TheCable()));
-            QVERIFY(indexInStack(window->ThePcConnectorArea(j)) < indexInStack(window->TheCable()));
+            QVERIFY(CableCoverUp(*window, j)->isVisible());
+            QVERIFY(indexInStack(CableCoverUp(*window, j)) >
+                    indexInStack(TheCableConnector(*window, j)));
+            QVERIFY(indexInStack(TheCableConnector(*window, j)) > indexInStack(TheCable(*window)));
+            QVERIFY(indexInStack(ThePcConnectorArea(*window, j)) < indexInStack(TheCable(*window)));
         }
-        QVERIFY(indexInStack(window->lblCoverUpCableBackground()) <
-                indexInStack(window->TheCable()));
+        QVERIFY(indexInStack(lblCoverUpCableBackground(*window)) < indexInStack(TheCable(*window)));
 
         // The pointer entering the band lifts every cover-up; the bare window brings them back.
         QWindow* handle = window->windowHandle();
-        const QPoint band = window->lblCoverUpCableBackground()->geometry().center();
+        const QPoint band = lblCoverUpCableBackground(*window)->geometry().center();
         QTest::mouseMove(handle, band);
         QTRY_VERIFY(state.look.CoverUpsLifted);
         for (int j = 0; j < 8; ++j)
-            QVERIFY(!window->CableCoverUp(j)->isVisible());
+            QVERIFY(!CableCoverUp(*window, j)->isVisible());
         // A move over a revealed connector changes nothing.
-        QTest::mouseMove(handle, window->TheCableConnector(0)->geometry().center());
+        QTest::mouseMove(handle, TheCableConnector(*window, 0)->geometry().center());
         QVERIFY(state.look.CoverUpsLifted);
         QTest::mouseMove(handle, QPoint(window->width() / 2, window->height() - 5));
         QTRY_VERIFY(!state.look.CoverUpsLifted);
         for (int j = 0; j < 8; ++j)
-            QVERIFY(window->CableCoverUp(j)->isVisible());
+            QVERIFY(CableCoverUp(*window, j)->isVisible());
     }
 
     void beginnerLevelNeverShowsTheCoverUps() {
@@ -304,68 +308,68 @@ private slots:
         QVERIFY(!state.look.CoverUpsLifted);
         window->Form_MouseMove();
         for (int j = 0; j < 8; ++j)
-            QVERIFY(!window->CableCoverUp(j)->isVisible());
+            QVERIFY(!CableCoverUp(*window, j)->isVisible());
     }
 
     void plugging_the_solution_gives_the_correct_verdict() {
         GameWindow* window = open(5);
         plugSolution(*window, state);
-        QCOMPARE(window->lblCongratulations()->caption(), kCongratulations);
-        QVERIFY(window->lblSmile1()->isVisible() && window->lblSmile2()->isVisible());
-        QVERIFY(window->lblFrown1()->isHidden() && window->lblFrown2()->isHidden());
+        QCOMPARE(lblCongratulations(*window)->caption(), kCongratulations);
+        QVERIFY(lblSmile1(*window)->isVisible() && lblSmile2(*window)->isVisible());
+        QVERIFY(lblFrown1(*window)->isHidden() && lblFrown2(*window)->isHidden());
         QVERIFY(allCablesAre(*window, kWhite, 5));
-        QVERIFY(window->timerCableAnimation()->isActive());
+        QVERIFY(timerCableAnimation(*window)->isActive());
         QVERIFY(state.clock.GameIsFinished && state.board.AllPcConnectorsPlugged &&
                 state.board.PcRingIsCorrect);
         QCOMPARE(state.look.AnimatedCableIndex, std::int16_t(0));
-        QVERIFY(window->txtEndingTimeTime()->text() != QStringLiteral("Running"));
+        QVERIFY(txtEndingTimeTime(*window)->text() != QStringLiteral("Running"));
         for (int c = 0; c < 10; ++c)
             QCOMPARE(state.board.PlayerLinks[static_cast<std::size_t>(c)][0],
                      state.puzzle.SolutionPlan[static_cast<std::size_t>(c)][0]);
 
         // The animation: cable 0 turns black, cable 1 stays white, the index moves on.
         window->timerCableAnimation_Timer();
-        QCOMPARE(window->TheCable()->color(0), kBlack);
-        QCOMPARE(window->TheCable()->color(3), kWhite);
+        QCOMPARE(TheCable(*window)->color(0), kBlack);
+        QCOMPARE(TheCable(*window)->color(3), kWhite);
         QCOMPARE(state.look.AnimatedCableIndex, std::int16_t(1));
 
         // Taking one connector off stops it all: black cables, no faces, the clock runs on.
         const int j = state.puzzle.SolutionPlan[0][1];
-        QTest::mouseClick(window->TheCableConnector(j), Qt::RightButton);
+        QTest::mouseClick(TheCableConnector(*window, j), Qt::RightButton);
         QCOMPARE(
-            window->TheCableConnector(j)->twipTopLeft(),
+            TheCableConnector(*window, j)->twipTopLeft(),
             (TwipPoint{float(state.board.CableConnectorHome[static_cast<std::size_t>(j)][1]),
                        float(state.board.CableConnectorHome[static_cast<std::size_t>(j)][0])}));
         QCOMPARE(state.board.PcConnectorPlug[0][0], std::int16_t(kNone));
-        QCOMPARE(window->lblCongratulations()->caption(), kInstruction);
+        QCOMPARE(lblCongratulations(*window)->caption(), kInstruction);
         QVERIFY(allCablesAre(*window, kBlack, 5));
-        QVERIFY(!window->timerCableAnimation()->isActive());
+        QVERIFY(!timerCableAnimation(*window)->isActive());
         QVERIFY(!state.clock.GameIsFinished);
-        QVERIFY(window->lblSmile1()->isHidden());
+        QVERIFY(lblSmile1(*window)->isHidden());
     }
 
     void aWrongWiringIsMarkedCableByCable() {
         GameWindow* window = open(4);
         // Both ends of every cable on the two connectors of one PC: four loops, not one ring.
         for (int k = 0; k < 4; ++k) {
-            forcePlug(*window, state, 2 * k, 2 * k);
-            forcePlug(*window, state, 2 * k + 1, 2 * k + 1);
+            forcePlug(state, 2 * k, 2 * k);
+            forcePlug(state, 2 * k + 1, 2 * k + 1);
         }
         window->ReDrawCables();
-        QCOMPARE(window->lblCongratulations()->caption(), kSorry);
-        QVERIFY(window->lblFrown1()->isVisible() && window->lblFrown2()->isVisible());
-        QVERIFY(window->lblSmile1()->isHidden());
+        QCOMPARE(lblCongratulations(*window)->caption(), kSorry);
+        QVERIFY(lblFrown1(*window)->isVisible() && lblFrown2(*window)->isVisible());
+        QVERIFY(lblSmile1(*window)->isHidden());
         QVERIFY(allCablesAre(*window, kRed, 4));
-        QVERIFY(!state.clock.GameIsFinished && !window->timerCableAnimation()->isActive());
+        QVERIFY(!state.clock.GameIsFinished && !timerCableAnimation(*window)->isActive());
 
         // A real press on the bare window beside a cable's end toggles that cable alone.
-        const float level = window->TheCable()->line(0).y1;
+        const float level = TheCable(*window)->line(0).y1;
         const QPoint beside(window->width() / 2, qRound(level / 15.0));
         QVERIFY(window->childAt(beside) == nullptr);
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, beside);
         for (int s = 0; s < 3; ++s)
-            QCOMPARE(window->TheCable()->color(s), kBlack);
-        QCOMPARE(window->TheCable()->color(3), kRed);
+            QCOMPARE(TheCable(*window)->color(s), kBlack);
+        QCOMPARE(TheCable(*window)->color(3), kRed);
 
         // Any redraw paints every cable in the verdict's colour again.
         window->ReDrawCables();
@@ -377,22 +381,22 @@ private slots:
         GameWindow* window = open(4);
         const int fitting = state.puzzle.SolutionPlan[2][1];
         window->ThePcConnectorArea_DragOver(2, fitting, DropArea::Enter);
-        QCOMPARE(window->ThePcConnectorArea(2)->backColor(), kRed);
+        QCOMPARE(ThePcConnectorArea(*window, 2)->backColor(), kRed);
         window->ThePcConnectorArea_DragOver(2, fitting, DropArea::Leave);
-        QCOMPARE(window->ThePcConnectorArea(2)->backColor(), kButtonFace);
+        QCOMPARE(ThePcConnectorArea(*window, 2)->backColor(), kButtonFace);
 
         window->ThePcConnectorArea_DragDrop(2, fitting);
-        QCOMPARE(window->TheCableConnector(fitting)->twipTopLeft(), (TwipPoint{4065, 3240}));
-        QCOMPARE(window->TheCable()->line(3 * (fitting / 2) + fitting % 2).x1, 4065.0f + 97);
+        QCOMPARE(TheCableConnector(*window, fitting)->twipTopLeft(), (TwipPoint{4065, 3240}));
+        QCOMPARE(TheCable(*window)->line(3 * (fitting / 2) + fitting % 2).x1, 4065.0f + 97);
         window->Form_DragDrop(fitting);
-        QCOMPARE(window->TheCableConnector(fitting)->twipRect(),
+        QCOMPARE(TheCableConnector(*window, fitting)->twipRect(),
                  layoutBoard(4).cableConnectors[static_cast<std::size_t>(fitting)]);
     }
 
     void dropEventsCarryOnlyThisWindowsConnectors() {
         GameWindow* window = open(4);
         const int j = state.puzzle.SolutionPlan[0][1];
-        DropArea* area = window->ThePcConnectorArea(0);
+        DropArea* area = ThePcConnectorArea(*window, 0);
         const QPoint inside = area->rect().center();
 
         // A foreign drag (text from another program) is refused, with no highlight.
@@ -470,7 +474,7 @@ private slots:
         QApplication::sendEvent(window, &onSurface);
         QVERIFY(onSurface.isAccepted());
         QCOMPARE(state.board.PcConnectorPlug[0][0], std::int16_t(kNone));
-        QCOMPARE(window->TheCableConnector(j)->twipRect(),
+        QCOMPARE(TheCableConnector(*window, j)->twipRect(),
                  layoutBoard(4).cableConnectors[static_cast<std::size_t>(j)]);
     }
 
@@ -480,44 +484,44 @@ private slots:
         const std::vector<Color> colours = [&] {
             std::vector<Color> c;
             for (int j = 0; j < 12; ++j)
-                c.push_back(window->TheCableConnector(j)->backColor());
+                c.push_back(TheCableConnector(*window, j)->backColor());
             return c;
         }();
         const auto plan = state.puzzle.SolutionPlan;
         plugSolution(*window, state);
         QVERIFY(state.clock.GameIsFinished);
 
-        window->cmdRestartCurrentGame()->click();
+        cmdRestartCurrentGame(*window)->click();
         for (int j = 0; j < 12; ++j) {
-            QCOMPARE(window->TheCableConnector(j)->twipRect(), homes[std::size_t(j)]);
-            QVERIFY(window->TheCableConnector(j)->isVisible());
-            QCOMPARE(window->TheCableConnector(j)->backColor(), colours[std::size_t(j)]);
+            QCOMPARE(TheCableConnector(*window, j)->twipRect(), homes[std::size_t(j)]);
+            QVERIFY(TheCableConnector(*window, j)->isVisible());
+            QCOMPARE(TheCableConnector(*window, j)->backColor(), colours[std::size_t(j)]);
         }
         for (int c = 0; c < 32; ++c)
             QCOMPARE(state.board.PcConnectorPlug[std::size_t(c)][0], std::int16_t(kNone));
         QCOMPARE(state.puzzle.SolutionPlan, plan);
-        QCOMPARE(window->lblCongratulations()->caption(), kInstruction);
+        QCOMPARE(lblCongratulations(*window)->caption(), kInstruction);
         QVERIFY(allCablesAre(*window, kBlack, 6));
-        QVERIFY(!window->timerCableAnimation()->isActive());
-        QVERIFY(window->lblSmile1()->isHidden());
+        QVERIFY(!timerCableAnimation(*window)->isActive());
+        QVERIFY(lblSmile1(*window)->isHidden());
         QVERIFY(!state.clock.GameIsFinished);
-        QCOMPARE(window->txtEndingTimeTime()->text(), QStringLiteral("Running"));
-        QCOMPARE(window->txtElapsedTime()->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(txtEndingTimeTime(*window)->text(), QStringLiteral("Running"));
+        QCOMPARE(txtElapsedTime(*window)->text(), QStringLiteral("00:00:00"));
         // The risers stay where start-up put them.
         for (int k = 0; k < 6; ++k)
-            QCOMPARE(window->TheCable()->line(3 * k + 2).x1,
+            QCOMPARE(TheCable(*window)->line(3 * k + 2).x1,
                      layoutBoard(6).cableSegments[std::size_t(3 * k + 2)].x1);
     }
 
     void showSolutionSolvesTheBoardAndStopsTheClock() {
         GameWindow* window = open(5);
         window->ThePcConnectorArea_DragDrop(3, state.puzzle.SolutionPlan[3][1]);
-        window->cmdShowSolution()->click();
-        QCOMPARE(window->lblCongratulations()->caption(), kCongratulations);
+        cmdShowSolution(*window)->click();
+        QCOMPARE(lblCongratulations(*window)->caption(), kCongratulations);
         QVERIFY(state.clock.GameIsFinished);
-        QVERIFY(window->timerCableAnimation()->isActive());
-        QCOMPARE(window->txtElapsedTime()->text(), QStringLiteral("00:00:00"));
-        QCOMPARE(window->txtEndingTimeTime()->text(), window->txtStartingTime()->text());
+        QVERIFY(timerCableAnimation(*window)->isActive());
+        QCOMPARE(txtElapsedTime(*window)->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(txtEndingTimeTime(*window)->text(), txtStartingTime(*window)->text());
         for (int c = 0; c < 10; ++c)
             QCOMPARE(state.board.PcConnectorPlug[std::size_t(c)][0],
                      state.puzzle.SolutionPlan[std::size_t(c)][1]);
@@ -527,11 +531,11 @@ private slots:
         QCOMPARE(state.look.AnimatedCableIndex, std::int16_t(1));
         std::vector<TwipPoint> before;
         for (int j = 0; j < 10; ++j)
-            before.push_back(window->TheCableConnector(j)->twipTopLeft());
-        window->cmdShowSolution()->click();
+            before.push_back(TheCableConnector(*window, j)->twipTopLeft());
+        cmdShowSolution(*window)->click();
         QCOMPARE(state.look.AnimatedCableIndex, std::int16_t(0));
         for (int j = 0; j < 10; ++j)
-            QCOMPARE(window->TheCableConnector(j)->twipTopLeft(), before[std::size_t(j)]);
+            QCOMPARE(TheCableConnector(*window, j)->twipTopLeft(), before[std::size_t(j)]);
     }
 
     void newGameDealsAFreshPuzzleInTheSameWindow() {
@@ -543,20 +547,20 @@ private slots:
         bool differs = false;
         for (int attempt = 0; attempt < 5 && !differs; ++attempt) {
             const auto plan = state.puzzle.SolutionPlan;
-            window->cmdNewGame()->click();
+            cmdNewGame(*window)->click();
             differs = state.puzzle.SolutionPlan != plan;
         }
         QVERIFY(differs);
         QCOMPARE(window->findChildren<QWidget*>().size(), controls);
-        QCOMPARE(window->createdPcCount(), 7);
+        QCOMPARE(createdPcCount(*window), 7);
         QVERIFY(!state.clock.GameIsFinished);
         QVERIFY(state.GameWindowIsOpen && settings.locked);
-        QCOMPARE(window->txtEndingTimeTime()->text(), QStringLiteral("Running"));
-        QCOMPARE(window->lblCongratulations()->caption(), kInstruction);
+        QCOMPARE(txtEndingTimeTime(*window)->text(), QStringLiteral("Running"));
+        QCOMPARE(lblCongratulations(*window)->caption(), kInstruction);
         for (int c = 0; c < 14; ++c) {
             const int j = state.puzzle.SolutionPlan[std::size_t(c)][1];
-            QCOMPARE(window->TheCableConnector(j)->backColor(),
-                     window->ThePcConnector(c)->backColor());
+            QCOMPARE(TheCableConnector(*window, j)->backColor(),
+                     ThePcConnector(*window, c)->backColor());
             QCOMPARE(state.board.PcConnectorPlug[std::size_t(c)][0], std::int16_t(kNone));
         }
     }
@@ -565,29 +569,29 @@ private slots:
         GameWindow* window = open(4);
         time.advance(std::chrono::hours(25) + std::chrono::seconds(3));
         window->timerGameClock_Timer();
-        QCOMPARE(window->txtElapsedTime()->text(), QStringLiteral("01:00:03"));
-        QCOMPARE(window->txtCurrentTime()->text(),
+        QCOMPARE(txtElapsedTime(*window)->text(), QStringLiteral("01:00:03"));
+        QCOMPARE(txtCurrentTime(*window)->text(),
                  QString::fromStdString(timeOfDayText(time.now())));
         plugSolution(*window, state);
         time.advance(std::chrono::seconds(10));
         window->timerGameClock_Timer();
-        QCOMPARE(window->txtElapsedTime()->text(), QStringLiteral("01:00:03"));
+        QCOMPARE(txtElapsedTime(*window)->text(), QStringLiteral("01:00:03"));
         // The time boxes only display.
-        QVERIFY(window->txtElapsedTime()->isReadOnly());
-        QCOMPARE(window->txtElapsedTime()->contextMenuPolicy(), Qt::NoContextMenu);
+        QVERIFY(txtElapsedTime(*window)->isReadOnly());
+        QCOMPARE(txtElapsedTime(*window)->contextMenuPolicy(), Qt::NoContextMenu);
 
         // A time box never keeps the focus: it goes on to Help.
         window->activateWindow();
-        window->txtElapsedTime()->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window->cmdHelp()));
+        txtElapsedTime(*window)->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(cmdHelp(*window)));
     }
 
     void anyCharacterKeyOffersTheGameReport() {
         state.AppPath = QDir::tempPath().toStdString();
         GameWindow* window = open(4);
         window->activateWindow();
-        window->cmdNewGame()->setFocus();
-        QTRY_VERIFY(window->cmdNewGame()->hasFocus());
+        cmdNewGame(*window)->setFocus();
+        QTRY_VERIFY(cmdNewGame(*window)->hasFocus());
         const auto plan = state.puzzle.SolutionPlan;
 
         // Enter on the focused New Game button offers the report and starts nothing.
@@ -599,7 +603,7 @@ private slots:
             defaultName = dialog->textValue();
             dialog->reject();
         });
-        QTest::keyClick(window->cmdNewGame(), Qt::Key_Return);
+        QTest::keyClick(cmdNewGame(*window), Qt::Key_Return);
         QCOMPARE(defaultName, QDir::tempPath() + QStringLiteral("/KestrelinkGameSettingsFile.txt"));
         QCOMPARE(state.puzzle.SolutionPlan, plan);
 
@@ -614,7 +618,7 @@ private slots:
             dialog->setTextValue(file);
             dialog->accept();
         });
-        QTest::keyClick(window->txtElapsedTime(), Qt::Key_A);
+        QTest::keyClick(txtElapsedTime(*window), Qt::Key_A);
         QFile written(file);
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QByteArray text = written.readAll();
@@ -629,7 +633,7 @@ private slots:
                 dialog->reject();
             }
         });
-        QTest::keyClick(window->cmdNewGame(), Qt::Key_Tab);
+        QTest::keyClick(cmdNewGame(*window), Qt::Key_Tab);
         QCoreApplication::processEvents();
         QVERIFY(!offered);
     }

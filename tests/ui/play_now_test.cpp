@@ -1,5 +1,6 @@
 // The start-up window and the game window together: Play Now, the lock on the settings, the
 // settings frame's offer to close or raise the game, and closing the windows in any order.
+#include "GameWindowParts.h"
 #include "WindowTestSupport.h"
 #include "game/GameState.h"
 #include "ui/game/BoardControl.h"
@@ -18,6 +19,7 @@
 
 using namespace kestrelink;
 using namespace kestrelink::ui;
+using namespace kestrelink::ui::testing;
 using kestrelink::ui::testing::control;
 
 namespace {
@@ -77,8 +79,8 @@ private slots:
         QVERIFY(game != nullptr);
         QVERIFY(game->isVisible());
         QVERIFY(state.GameWindowIsOpen);
-        QCOMPARE(game->createdPcCount(), 6);
-        QVERIFY(game->CableCoverUp(11)->isVisible());
+        QCOMPARE(createdPcCount(*game), 6);
+        QVERIFY(CableCoverUp(*game, 11)->isVisible());
         QVERIFY(settingsEnabled(startup, false));
         QVERIFY(!control<QWidget>(startup, "txtGamePCs")->isEnabled());
         QCOMPARE(control<QListWidget>(startup, "lstDebug")->count(), 30);
@@ -104,7 +106,7 @@ private slots:
         // Play Now again builds a fresh window.
         QTest::mouseClick(control<QPushButton>(startup, "cmdPlay"), Qt::LeftButton);
         QVERIFY(startup.gameWindowHost().isOpen());
-        QCOMPARE(startup.gameWindowHost().window()->createdPcCount(), 6);
+        QCOMPARE(createdPcCount(*startup.gameWindowHost().window()), 6);
     }
 
     void aFreshGameWindowInheritsNoVerdict() {
@@ -135,7 +137,7 @@ private slots:
         QVERIFY(game != nullptr);
 
         // From the game window, the help window still opens beside the start-up window.
-        game->cmdHelp()->click();
+        cmdHelp(*game)->click();
         const auto helps = [] {
             QList<QWidget*> found;
             for (QWidget* top : QApplication::topLevelWidgets())

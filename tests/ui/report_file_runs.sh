@@ -2,7 +2,10 @@
 # Runs the report file test where a case needs a setting the plain run lacks. Exits 77 (skipped)
 # where that setting cannot be made here.
 #   report_file_runs.sh user TEST       as the unprivileged user 65534, from root: root writes
-#                                       into any folder, so a read-only folder needs another user
+#                                       into any folder, so a read-only folder needs another user;
+#                                       and files that user may write but not give away, in a
+#                                       folder anyone may write into: the superuser's, and one of
+#                                       the superuser's group
 #   report_file_runs.sh full-disk TEST  with a full disk: a 64 KiB tmpfs in a private namespace
 set -eu
 setting=$1 test=$2
@@ -24,7 +27,14 @@ user)
     mkdir -m 700 "$work/home"
     chown 65534:65534 "$work/home"
     chmod 755 "$work"
-    HOME="$work/home" TMPDIR="$work/home" XDG_RUNTIME_DIR="$work/home" \
+    mkdir -m 777 "$work/shared" "$work/shared/files"
+    printf 'kept\r\n' >"$work/shared/files/root.txt"
+    printf 'kept\r\n' >"$work/shared/files/root-group.txt"
+    chmod 666 "$work/shared/files/root.txt"
+    chown 65534:0 "$work/shared/files/root-group.txt"
+    chmod 664 "$work/shared/files/root-group.txt"
+    KESTRELINK_FOREIGN_FILES="$work/shared/files" \
+        HOME="$work/home" TMPDIR="$work/home" XDG_RUNTIME_DIR="$work/home" \
         setpriv --reuid=65534 --regid=65534 --clear-groups "$work/report_file_test" || status=$?
     ;;
 full-disk)

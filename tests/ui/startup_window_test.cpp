@@ -6,6 +6,7 @@
 #include "WindowTestSupport.h"
 #include "game/GameState.h"
 #include "game/RandomSource.h"
+#include "tests/core/TestRandom.h"
 #include "ui/common/Twips.h"
 #include "ui/startup/MainStartupWindow.h"
 
@@ -32,23 +33,9 @@
 using namespace kestrelink;
 using namespace kestrelink::ui;
 using namespace kestrelink::ui::testing;
+using kestrelink::testsupport::ScriptedRandomSource;
 
 namespace {
-
-// Answers from a script and records each range asked for.
-class ScriptedRandom final : public RandomSource {
-public:
-    explicit ScriptedRandom(std::vector<int> script) : script_(std::move(script)) {}
-    int below(int n) override {
-        ranges.push_back(n);
-        return script_.at(next_++);
-    }
-    std::vector<int> ranges;
-
-private:
-    std::vector<int> script_;
-    std::size_t next_ = 0;
-};
 
 // Records the order in which watched widgets change their enabled state.
 class EnabledChangeRecorder : public QObject {
@@ -265,7 +252,7 @@ private slots:
 
     void randomColorCountMapsTheDrawOntoFourToNine() {
         GameState state;
-        ScriptedRandom random({0, 5});
+        ScriptedRandomSource random({0, 5});
         MainStartupWindow window(state, random);
         auto* box = control<QCheckBox>(window, "chkUseRandomColorCount");
         box->setChecked(true);
@@ -273,12 +260,13 @@ private slots:
         box->setChecked(false);
         box->setChecked(true);
         QCOMPARE(window.colorCountText(), QStringLiteral("9"));
-        QCOMPARE(random.ranges, (std::vector<int>{6, 6}));
+        QCOMPARE(random.ranges(), (std::vector<int>{6, 6}));
+        QCOMPARE(random.faults(), std::string());
     }
 
     void touchingColorScrollBarClearsRandomBox() {
         GameState state;
-        ScriptedRandom random({1});
+        ScriptedRandomSource random({1});
         MainStartupWindow window(state, random);
         showAndActivate(window);
         auto* box = control<QCheckBox>(window, "chkUseRandomColorCount");

@@ -4,6 +4,7 @@
 #include "KestrelinkConfig.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainterPath>
 #include <QPixmap>
@@ -311,20 +312,43 @@ QIcon drawnWindowIcon() {
     return icon;
 }
 
-// An installed game finds the icons it installed under its own id; the drawing is the same, so
-// the choice only matters to the desktop, which may show the theme's file elsewhere.
+namespace {
+
+// The sizes of the icon files installed beside the program; none for a run from the build tree.
+QList<int>& installedIconSizes() {
+    static QList<int> sizes;
+    return sizes;
+}
+
+} // namespace
+
+// The icon files the game installs under its id are this drawing at their sizes (the build
+// paints them with it), so painting those sizes here gives the window the very images the icon
+// theme would, without the theme's lookup: that parses the theme's index, looks into every
+// folder of it and loads an icon engine and image plugins to read the files, at every start.
+// Knowing the sizes takes one folder listing.
 void findInstalledIcons(const QString& programFolder) {
-    const QString besideProgram = programFolder + QStringLiteral("/../share/icons");
-    if (QDir(besideProgram).exists())
-        QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << besideProgram);
-    // Outside a desktop session no theme is named, and an unnamed theme finds nothing, not even
-    // the icons every theme falls back on.
-    if (QIcon::themeName().isEmpty())
-        QIcon::setThemeName(QStringLiteral("hicolor"));
+    installedIconSizes().clear();
+    const QString hicolor = programFolder + QStringLiteral("/../share/icons/hicolor");
+    const QString file = QStringLiteral("/apps/") + QStringLiteral(KESTRELINK_APP_ID ".png");
+    for (const QString& folder : QDir(hicolor).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QStringList sides = folder.split(QLatin1Char('x'));
+        bool isNumber = false;
+        const int size = sides.constFirst().toInt(&isNumber);
+        if (sides.size() == 2 && isNumber && sides.constLast() == sides.constFirst() && size > 0 &&
+            QFileInfo::exists(hicolor + QLatin1Char('/') + folder + file))
+            installedIconSizes() << size;
+    }
+    std::sort(installedIconSizes().begin(), installedIconSizes().end());
 }
 
 QIcon windowIcon() {
-    return QIcon::fromTheme(QStringLiteral(KESTRELINK_APP_ID), drawnWindowIcon());
+    QIcon icon = drawnWindowIcon();
+    for (int size : installedIconSizes()) {
+        if (size != 16 && size != 32)
+            icon.addPixmap(QPixmap::fromImage(windowIconImage(size)));
+    }
+    return icon;
 }
 
 } // namespace kestrelink::ui

@@ -38,11 +38,13 @@ QImage windowIconImage(int size);
 // The window icon as drawn here, with 16 x 16 and 32 x 32 images.
 QIcon drawnWindowIcon();
 
-// The icon theme's icon under the game's id when it is installed, the drawn one otherwise.
+// The window icon: the drawn one, and, where the game was installed with its icon files, the
+// same drawing at each size those files come in, so the window offers the desktop every size
+// the desktop's theme has under the game's id.
 QIcon windowIcon();
 
-// Lets windowIcon() find the icons installed with the game: those of the desktop's theme, and
-// those in share/icons beside `programFolder`, where a game installed under any prefix put them.
+// Lets windowIcon() know the icon files installed with the game: in share/icons beside
+// `programFolder`, where a game installed under any prefix put them.
 void findInstalledIcons(const QString& programFolder);
 
 } // namespace kestrelink::ui

@@ -21,16 +21,6 @@ void BoardControl::setTwipRect(const TwipRect& rect) {
     setGeometry(toPixelRect(twips_));
 }
 
-void BoardControl::setTwipLeft(float left) {
-    twips_.left = left;
-    setGeometry(toPixelRect(twips_));
-}
-
-void BoardControl::setTwipTop(float top) {
-    twips_.top = top;
-    setGeometry(toPixelRect(twips_));
-}
-
 void BoardControl::setBackColor(Color color) {
     if (color == backColor_)
         return;

@@ -21,8 +21,6 @@ public:
 
     const TwipRect& twipRect() const { return twips_; }
     void setTwipRect(const TwipRect& rect);
-    void setTwipLeft(float left);
-    void setTwipTop(float top);
     TwipPoint twipTopLeft() const { return {twips_.left, twips_.top}; }
 
     Color backColor() const { return backColor_; }

@@ -14,14 +14,11 @@
 #include <QApplication>
 #include <QWidget>
 #include <algorithm>
+#include <iterator>
 
 namespace kestrelink::ui {
 
 namespace {
-
-std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
 
 // The colour every connector of the window definition has until a puzzle paints it.
 constexpr Color kDefinedConnectorColor = 0x00FFFF00;
@@ -158,18 +155,17 @@ void BoardView::extend(const BoardLayout& layout) {
     // The new controls go below and right of the template's, and the right-hand column of PCs
     // moves out to make room for the longer cable row.
     for (int c = 0; c < 2 * layout.pcCount; ++c) {
-        const auto i = at(c);
-        cableConnectors_[i]->setTwipRect(layout.cableConnectors[i]);
-        coverUps_[i]->setTwipRect(layout.cableConnectors[i]);
-        pcConnectors_[i]->setTwipRect(layout.pcConnectors[i]);
-        dropAreas_[i]->setTwipRect(layout.dropAreas[i]);
-        cableConnectors_[i]->show();
-        pcConnectors_[i]->show();
-        dropAreas_[i]->show();
+        at(cableConnectors_, c)->setTwipRect(at(layout.cableConnectors, c));
+        at(coverUps_, c)->setTwipRect(at(layout.cableConnectors, c));
+        at(pcConnectors_, c)->setTwipRect(at(layout.pcConnectors, c));
+        at(dropAreas_, c)->setTwipRect(at(layout.dropAreas, c));
+        at(cableConnectors_, c)->show();
+        at(pcConnectors_, c)->show();
+        at(dropAreas_, c)->show();
     }
     for (int p = 0; p < layout.pcCount; ++p) {
-        pcs_[at(p)]->setTwipRect(layout.pcs[at(p)]);
-        pcs_[at(p)]->show();
+        at(pcs_, p)->setTwipRect(at(layout.pcs, p));
+        at(pcs_, p)->show();
     }
     restack();
 }
@@ -185,16 +181,15 @@ void BoardView::renderConnectors(const GameState& state) {
     const BoardState& board = state.board;
     const BoardLook& look = state.look;
     for (int c = 0; c < connectors; ++c) {
-        const auto i = at(c);
-        if (i < puzzle.pcConnectorColors.size()) {
-            pcConnectors_[i]->setBackColor(puzzle.pcConnectorColors[i]);
-            cableConnectors_[i]->setBackColor(puzzle.cableConnectorColors[i]);
+        if (c < std::ssize(puzzle.pcConnectorColors)) {
+            at(pcConnectors_, c)->setBackColor(at(puzzle.pcConnectorColors, c));
+            at(cableConnectors_, c)->setBackColor(at(puzzle.cableConnectorColors, c));
         }
-        if (i < board.cableConnectors.size())
-            cableConnectors_[i]->setTwipRect(board.cableConnectors[i]);
-        if (i < look.highlightedAreas.size())
-            dropAreas_[i]->setBackColor(look.highlightedAreas[i] ? kRed : kButtonFace);
-        coverUps_[i]->setVisible(look.coverUpsShown);
+        if (c < std::ssize(board.cableConnectors))
+            at(cableConnectors_, c)->setTwipRect(at(board.cableConnectors, c));
+        if (c < std::ssize(look.highlightedAreas))
+            at(dropAreas_, c)->setBackColor(at(look.highlightedAreas, c) ? kRed : kButtonFace);
+        at(coverUps_, c)->setVisible(look.coverUpsShown);
     }
     nameConnectors(state, connectors);
     focusRing_->refresh();
@@ -206,29 +201,28 @@ void BoardView::renderCables(const GameState& state) {
     const int segments =
         std::min(static_cast<int>(board.cableSegments.size()), cables_.segmentCount());
     for (int s = 0; s < segments; ++s) {
-        cables_.setLine(s, board.cableSegments[at(s)]);
-        if (at(s) < look.segmentColors.size())
-            cables_.setColor(s, look.segmentColors[at(s)]);
+        cables_.setLine(s, at(board.cableSegments, s));
+        if (s < std::ssize(look.segmentColors))
+            cables_.setColor(s, at(look.segmentColors, s));
         cables_.setSegmentVisible(s, true);
     }
 }
 
 void BoardView::nameConnectors(const GameState& state, int connectors) {
     const Puzzle& puzzle = state.puzzle;
-    std::vector<int> pcConnectorOf(at(connectors), kNone);
+    std::vector<int> pcConnectorOf(static_cast<std::size_t>(connectors), kNone);
     for (int c = 0; c < connectors; ++c) {
-        const int plug = state.board.PcConnectorPlug[at(c)][0];
+        const int plug = at(state.board.PcConnectorPlug, c)[0];
         if (plug >= 0 && plug < connectors)
-            pcConnectorOf[at(plug)] = c;
+            at(pcConnectorOf, plug) = c;
     }
-    for (int c = 0; c < connectors && at(c) < puzzle.pcConnectorColors.size(); ++c) {
-        const auto i = at(c);
-        accessibility::setName(
-            *pcConnectors_[i],
-            pcConnectorName(c, puzzle.pcConnectorColors[i], state.board.PcConnectorPlug[i][0]));
-        accessibility::setName(*cableConnectors_[i],
-                               cableConnectorName(c, puzzle.cableConnectorColors[i],
-                                                  pcConnectorOf[i], state.look.coverUpsShown));
+    for (int c = 0; c < connectors && c < std::ssize(puzzle.pcConnectorColors); ++c) {
+        accessibility::setName(*at(pcConnectors_, c),
+                               pcConnectorName(c, at(puzzle.pcConnectorColors, c),
+                                               at(state.board.PcConnectorPlug, c)[0]));
+        accessibility::setName(*at(cableConnectors_, c),
+                               cableConnectorName(c, at(puzzle.cableConnectorColors, c),
+                                                  at(pcConnectorOf, c), state.look.coverUpsShown));
     }
 }
 
@@ -242,9 +236,9 @@ QList<QWidget*> BoardView::tabStops(int pcCount) const {
     QList<QWidget*> stops;
     const int connectors = std::min(2 * pcCount, createdConnectorCount());
     for (int c = 0; c < connectors; ++c)
-        stops << pcConnectors_[at(c)];
+        stops << at(pcConnectors_, c);
     for (int j = 0; j < connectors; ++j)
-        stops << cableConnectors_[at(j)];
+        stops << at(cableConnectors_, j);
     return stops;
 }
 
@@ -265,26 +259,6 @@ void BoardView::restack() {
     for (BoardControl* coverUp : coverUps_)
         coverUp->raise();
     focusRing_->raise();
-}
-
-CableConnector* BoardView::cableConnector(int j) const {
-    return cableConnectors_.at(at(j));
-}
-
-BoardControl* BoardView::coverUp(int j) const {
-    return coverUps_.at(at(j));
-}
-
-BoardControl* BoardView::pcConnector(int c) const {
-    return pcConnectors_.at(at(c));
-}
-
-DropArea* BoardView::dropArea(int c) const {
-    return dropAreas_.at(at(c));
-}
-
-PcPicture* BoardView::pc(int p) const {
-    return pcs_.at(at(p));
 }
 
 } // namespace kestrelink::ui

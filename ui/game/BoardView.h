@@ -51,11 +51,6 @@ public:
 
     int createdConnectorCount() const { return static_cast<int>(cableConnectors_.size()); }
     int createdPcCount() const { return static_cast<int>(pcs_.size()); }
-    CableConnector* cableConnector(int j) const;
-    BoardControl* coverUp(int j) const;
-    BoardControl* pcConnector(int c) const;
-    DropArea* dropArea(int c) const;
-    PcPicture* pc(int p) const;
 
 signals:
     void cableConnectorClicked(int j);

@@ -29,7 +29,7 @@ void CableLayer::setSegmentCount(int count) {
 }
 
 void CableLayer::setLine(int i, const TwipLine& line) {
-    Segment& segment = at(i);
+    Segment& segment = at(segments_, i);
     if (segment.line == line)
         return;
     if (segment.visible)
@@ -40,7 +40,7 @@ void CableLayer::setLine(int i, const TwipLine& line) {
 }
 
 void CableLayer::setColor(int i, Color color) {
-    Segment& segment = at(i);
+    Segment& segment = at(segments_, i);
     if (segment.color == color)
         return;
     segment.color = color;
@@ -49,7 +49,7 @@ void CableLayer::setColor(int i, Color color) {
 }
 
 void CableLayer::setSegmentVisible(int i, bool visible) {
-    Segment& segment = at(i);
+    Segment& segment = at(segments_, i);
     if (segment.visible == visible)
         return;
     segment.visible = visible;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/Color.h"
+#include "game/Numbering.h"
 #include "game/TwipGeometry.h"
 
 #include <QWidget>
@@ -21,13 +22,13 @@ public:
     // New segments start hidden, black, at the origin.
     void setSegmentCount(int count);
 
-    const TwipLine& line(int i) const { return at(i).line; }
+    const TwipLine& line(int i) const { return at(segments_, i).line; }
     void setLine(int i, const TwipLine& line);
 
-    Color color(int i) const { return at(i).color; }
+    Color color(int i) const { return at(segments_, i).color; }
     void setColor(int i, Color color);
 
-    bool isSegmentVisible(int i) const { return at(i).visible; }
+    bool isSegmentVisible(int i) const { return at(segments_, i).visible; }
     void setSegmentVisible(int i, bool visible);
 
 protected:
@@ -40,8 +41,6 @@ private:
         bool visible = false;
     };
     QRect footprint(const Segment& segment) const;
-    const Segment& at(int i) const { return segments_.at(static_cast<std::size_t>(i)); }
-    Segment& at(int i) { return segments_.at(static_cast<std::size_t>(i)); }
 
     std::vector<Segment> segments_;
 };

@@ -2,13 +2,14 @@
 // the timers into the board's operations.
 #include "ui/game/GameWindow.h"
 
+#include "game/ClockText.h"
 #include "game/Palette.h"
 #include "report/SettingsReport.h"
 #include "ui/common/Accessibility.h"
+#include "ui/common/CaptionLabel.h"
 #include "ui/common/DesignPalette.h"
 #include "ui/common/FixedOuterSize.h"
 #include "ui/common/Fonts.h"
-#include "ui/common/ReportFile.h"
 #include "ui/common/StartupSettings.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WindowFrame.h"
@@ -17,6 +18,7 @@
 #include "ui/game/CableConnectorDrag.h"
 #include "ui/game/CableLayer.h"
 #include "ui/game/PictogramControl.h"
+#include "ui/game/ReportDialog.h"
 #include "ui/help/HelpWindowOpener.h"
 
 #include <QAccessible>
@@ -47,12 +49,8 @@ QStringList toLines(const std::vector<std::string>& lines) {
     return list;
 }
 
-// The clock's texts are times of day, or the word the ending box shows while a game runs.
-QString clockText(const std::string& text) {
-    static const char* const running = QT_TRANSLATE_NOOP("GameWindow", "Running");
-    if (text == running)
-        return QCoreApplication::translate("GameWindow", running);
-    return QString::fromStdString(text);
+QString timeText(Clock::time_point moment) {
+    return QString::fromStdString(timeOfDayText(moment));
 }
 
 QString translated(const char* text) {
@@ -77,8 +75,8 @@ QString choiceText(const ConnectorChoice& choice) {
 
 GameWindow::GameWindow(GameState& state, StartupSettings& settings, RandomSource& random,
                        TimeSource& time, QWidget* parent)
-    : QWidget(parent), state_(state), settings_(settings), random_(random), time_(time),
-      board_(state, time), token_(nextWindowToken()) {
+    : QWidget(parent), state_(state), settings_(settings), time_(time), board_(state, time, random),
+      token_(nextWindowToken()) {
     accessibility::markAsWindow(*this);
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(
@@ -92,7 +90,7 @@ GameWindow::GameWindow(GameState& state, StartupSettings& settings, RandomSource
     controls_ = buildGameWindowDefinition(*this);
     outerSize_ = new FixedOuterSize(*this, [this] {
         controls_.cables->setGeometry(rect());
-        alignToWidth(controls_, outerWidthTwips());
+        alignToWidth(controls_, outerSize_->outerWidthTwips());
     });
     boardView_ = new BoardView(*this, *controls_.cables, token_);
     // The board as defined holds four PCs.
@@ -159,17 +157,9 @@ void GameWindow::orderTabStops() {
                           controls_.cmdQuit,         controls_.txtCurrentTime,
                           controls_.txtStartingTime, controls_.txtEndingTimeTime,
                           controls_.txtElapsedTime};
-    stops << boardView_->tabStops(createdPcCount());
+    stops << boardView_->tabStops(boardView_->createdPcCount());
     for (qsizetype i = 1; i < stops.size(); ++i)
         setTabOrder(stops[i - 1], stops[i]);
-}
-
-float GameWindow::outerWidthTwips() const {
-    return outerSize_->outerWidthTwips();
-}
-
-float GameWindow::outerHeightTwips() const {
-    return outerSize_->outerHeightTwips();
 }
 
 void GameWindow::restack() {
@@ -183,15 +173,20 @@ void GameWindow::restack() {
     boardView_->restack();
 }
 
-void GameWindow::Form_Load() {
+GameSettings GameWindow::startupSettings() const {
     // The settings are taken, and brought into range, once for the whole game.
-    const GameSettings settings =
-        checkedSettings(state_.NumberOfPCs, settings_.colorCountText().trimmed().toInt(),
-                        settings_.advancedLevel());
-    const GeneratedPuzzle puzzle = board_.start(settings, random_);
+    return checkedSettings(state_.NumberOfPCs, settings_.colorCountText().trimmed().toInt(),
+                           settings_.advancedLevel());
+}
+
+void GameWindow::Form_Load() {
+    showDeal(board_.start(startupSettings()));
+}
+
+void GameWindow::showDeal(const GeneratedPuzzle& puzzle) {
     const BoardLayout& layout = board_.layout();
     // The board is extended once per window; a new game in the same window reuses it.
-    if (createdPcCount() < layout.pcCount) {
+    if (boardView_->createdPcCount() < layout.pcCount) {
         boardView_->extend(layout);
         orderTabStops();
     }
@@ -202,7 +197,8 @@ void GameWindow::Form_Load() {
 
     settings_.showPairingListing(toLines(puzzle.pairingListing));
     settings_.showCableListing(toLines(puzzle.cableListing));
-    render();
+    showConnectorsAgain();
+    showVerdict();
 
     settings_.lockSettings();
     state_.GameWindowIsOpen = true;
@@ -218,29 +214,31 @@ void GameWindow::render() {
 
 void GameWindow::renderClock() {
     const GameClockState& clock = state_.clock;
+    const QString ending = clock.endingTime ? timeText(*clock.endingTime)
+                                            : QCoreApplication::translate("GameWindow", "Running");
+    const QString elapsed = QString::fromStdString(elapsedText(clock.elapsedTime));
     // Every text set is news to a screen reader, changed or not, and a move redraws the clock.
     const auto show = [](QLineEdit& box, const QString& text) {
         if (box.text() != text)
             box.setText(text);
     };
-    show(*controls_.txtCurrentTime, clockText(clock.currentTimeText));
-    show(*controls_.txtStartingTime, clockText(clock.startingTimeText));
-    show(*controls_.txtEndingTimeTime, clockText(clock.endingTimeText));
-    show(*controls_.txtElapsedTime, clockText(clock.elapsedTimeText));
+    show(*controls_.txtCurrentTime, timeText(clock.currentTime));
+    show(*controls_.txtStartingTime, timeText(clock.startingTime));
+    show(*controls_.txtEndingTimeTime, ending);
+    show(*controls_.txtElapsedTime, elapsed);
     // A screen reader reads a box by its name, so the names carry the times that change with
     // the game. The current time, and the elapsed time while a game runs, change every second:
     // in a name they would be news every second, so they are read from the box's text instead.
     accessibility::setName(*controls_.txtStartingTime,
                            QCoreApplication::translate("GameWindow", "Starting time %1")
-                               .arg(clockText(clock.startingTimeText)));
+                               .arg(timeText(clock.startingTime)));
     accessibility::setName(*controls_.txtEndingTimeTime,
-                           QCoreApplication::translate("GameWindow", "Ending time %1")
-                               .arg(clockText(clock.endingTimeText)));
-    accessibility::setName(*controls_.txtElapsedTime,
-                           clock.GameIsFinished
-                               ? QCoreApplication::translate("GameWindow", "Elapsed time %1")
-                                     .arg(clockText(clock.elapsedTimeText))
-                               : QCoreApplication::translate("GameWindow", "Elapsed time"));
+                           QCoreApplication::translate("GameWindow", "Ending time %1").arg(ending));
+    accessibility::setName(
+        *controls_.txtElapsedTime,
+        clock.GameIsFinished
+            ? QCoreApplication::translate("GameWindow", "Elapsed time %1").arg(elapsed)
+            : QCoreApplication::translate("GameWindow", "Elapsed time"));
 }
 
 void GameWindow::ReDrawCables() {
@@ -248,7 +246,7 @@ void GameWindow::ReDrawCables() {
     showVerdict();
 }
 
-void GameWindow::showVerdict() {
+void GameWindow::showVerdict(bool freshBoard) {
     const Verdict verdict = state_.look.verdict;
     const bool correct = verdict == Verdict::Correct;
     const bool wrong = verdict == Verdict::Wrong;
@@ -263,7 +261,7 @@ void GameWindow::showVerdict() {
     const QString message = correct ? correctWiringMessage()
                             : wrong ? wrongWiringMessage()
                                     : instructionMessage();
-    const bool arrives = message != controls_.lblCongratulations->caption();
+    const bool arrives = freshBoard || message != controls_.lblCongratulations->caption();
     controls_.lblCongratulations->setCaption(message);
     render();
     // A verdict is news to a player who cannot see the faces, told once when it arrives. It is
@@ -287,45 +285,61 @@ QMimeData* GameWindow::dragDataOf(int j) const {
     return encodeCableConnectorDrag(token_, j);
 }
 
-// ---- Playing: dragging, unplugging, marking, cover-ups ----
+// ---- Playing: dragging, unplugging, marking, cover-ups, the timers ----
+
+void GameWindow::play(const Move& move) {
+    switch (board_.apply(move)) {
+    case Changed::Nothing:
+        break;
+    case Changed::Connectors:
+        boardView_->renderConnectors(state_);
+        break;
+    case Changed::Cables:
+        boardView_->renderCables(state_);
+        break;
+    case Changed::Time:
+        renderClock();
+        break;
+    case Changed::Board:
+        showVerdict();
+        break;
+    }
+}
 
 void GameWindow::ThePcConnectorArea_DragOver(int index, int sourceIndex, int state) {
-    if (board_.dragOver(index, sourceIndex, static_cast<DragOverState>(state)))
-        boardView_->renderConnectors(state_);
+    play(Move::dragOver(index, sourceIndex, static_cast<DragOverState>(state)));
 }
 
 void GameWindow::ThePcConnectorArea_DragDrop(int index, int sourceIndex) {
-    if (board_.dropOnArea(index, sourceIndex))
-        showVerdict();
+    play(Move::dropOnArea(index, sourceIndex));
 }
 
 void GameWindow::Form_DragDrop(int sourceIndex) {
-    if (!board_.isConnector(sourceIndex))
-        return;
-    board_.dropOnSurface(sourceIndex);
-    showVerdict();
+    play(Move::dropOnSurface(sourceIndex));
 }
 
 void GameWindow::TheCableConnector_Click(int index) {
-    if (!board_.isConnector(index))
-        return;
-    board_.unplug(index);
-    showVerdict();
+    play(Move::unplug(index));
 }
 
 void GameWindow::Form_MouseDown(float yTwips) {
-    if (board_.toggleMarkAt(yTwips))
-        boardView_->renderCables(state_);
+    play(Move::mark(yTwips));
 }
 
 void GameWindow::lblCoverUpCableBackground_MouseMove() {
-    if (board_.pointerOverBand())
-        boardView_->renderConnectors(state_);
+    play(Move::pointerOverBand());
 }
 
 void GameWindow::Form_MouseMove() {
-    if (board_.pointerOverSurface())
-        boardView_->renderConnectors(state_);
+    play(Move::pointerOverSurface());
+}
+
+void GameWindow::timerGameClock_Timer() {
+    play(Move::clockTick());
+}
+
+void GameWindow::timerCableAnimation_Timer() {
+    play(Move::animationTick());
 }
 
 // ---- Commands ----
@@ -341,6 +355,7 @@ void GameWindow::Form_KeyPress() {
 }
 
 void GameWindow::hideConnectorsAndRepaint() {
+    renderClock();
     // A hidden connector would pass the focus on from control to control, each heard by a
     // screen reader; it is put back when the connectors return.
     if (boardView_->focusedCableConnector()) {
@@ -354,23 +369,24 @@ void GameWindow::hideConnectorsAndRepaint() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void GameWindow::cmdRestartCurrentGame_Click() {
-    board_.restartClock();
-    renderClock();
-    hideConnectorsAndRepaint();
-    board_.restartBoard();
+void GameWindow::showConnectorsAgain() {
     boardView_->setCableConnectorsVisible(true);
     if (focusBeforeHiding_ != nullptr && isActiveWindow())
         focusBeforeHiding_->setFocus(Qt::OtherFocusReason);
     focusBeforeHiding_ = nullptr;
+}
+
+void GameWindow::cmdRestartCurrentGame_Click() {
+    board_.restart([this] { hideConnectorsAndRepaint(); });
+    showConnectorsAgain();
     showVerdict();
 }
 
 void GameWindow::cmdShowSolution_Click() {
-    hideConnectorsAndRepaint();
-    cmdRestartCurrentGame_Click();
-    board_.wireSolution();
-    showVerdict();
+    board_.showSolution([this] { hideConnectorsAndRepaint(); });
+    showConnectorsAgain();
+    // Said again even when the board was solved before: the player asked for it.
+    showVerdict(true);
 }
 
 void GameWindow::cmdHelp_Click() {
@@ -379,20 +395,7 @@ void GameWindow::cmdHelp_Click() {
 }
 
 void GameWindow::cmdNewGame_Click() {
-    cmdRestartCurrentGame_Click();
-    Form_Load();
-}
-
-// ---- Timers ----
-
-void GameWindow::timerGameClock_Timer() {
-    board_.clockTick();
-    renderClock();
-}
-
-void GameWindow::timerCableAnimation_Timer() {
-    board_.animationTick();
-    boardView_->renderCables(state_);
+    showDeal(board_.newGame(startupSettings(), [this] { hideConnectorsAndRepaint(); }));
 }
 
 // ---- Window events ----
@@ -529,7 +532,7 @@ void GameWindow::mouseMoveEvent(QMouseEvent* event) {
 
 std::optional<int> GameWindow::surfaceDropSource(const QDropEvent* event) const {
     const auto source = decodeCableConnectorDrag(event->mimeData(), token_);
-    if (!source || !board_.isConnector(*source) || *source >= createdConnectorCount())
+    if (!source || !board_.isConnector(*source) || *source >= boardView_->createdConnectorCount())
         return std::nullopt;
     // Over another control (a button, a label, a time box, a cable connector) a drop does
     // nothing; only the bare surface, the cables and the disabled controls lying on it send

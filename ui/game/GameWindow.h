@@ -8,7 +8,6 @@
 #include "game/GameState.h"
 #include "game/RandomSource.h"
 #include "game/TimeSource.h"
-#include "ui/common/CaptionLabel.h"
 #include "ui/game/BoardView.h"
 #include "ui/game/GameWindowDefinition.h"
 
@@ -19,22 +18,12 @@
 #include <string>
 
 class QAction;
-class QGroupBox;
-class QLineEdit;
 class QMimeData;
-class QPushButton;
-class QTimer;
 
 namespace kestrelink::ui {
 
-class BoardControl;
-class CableConnector;
-class CableLayer;
-class DropArea;
 class FixedOuterSize;
-class FaceLabel;
 class HelpWindowOpener;
-class PcPicture;
 class StartupSettings;
 
 class GameWindow : public QWidget {
@@ -55,42 +44,6 @@ public:
     // The name of a colour, or `colorText` left untouched for a colour without a name.
     void GetColorText(const Color& theColor, std::string& colorText) const;
 
-    // The window's outer size in twips as the platform made it (border and caption included).
-    float outerWidthTwips() const;
-    float outerHeightTwips() const;
-
-    // The rules of the board this window shows.
-    const Board& board() const { return board_; }
-
-    // The board's control arrays (as many elements as have been created).
-    int createdConnectorCount() const { return boardView_->createdConnectorCount(); }
-    int createdPcCount() const { return boardView_->createdPcCount(); }
-    CableConnector* TheCableConnector(int j) const { return boardView_->cableConnector(j); }
-    BoardControl* CableCoverUp(int j) const { return boardView_->coverUp(j); }
-    BoardControl* ThePcConnector(int c) const { return boardView_->pcConnector(c); }
-    DropArea* ThePcConnectorArea(int c) const { return boardView_->dropArea(c); }
-    PcPicture* txtThePC(int p) const { return boardView_->pc(p); }
-    CableLayer* TheCable() const { return controls_.cables; }
-
-    CaptionLabel* lblCongratulations() const { return controls_.lblCongratulations; }
-    FaceLabel* lblSmile1() const { return controls_.lblSmile1; }
-    FaceLabel* lblSmile2() const { return controls_.lblSmile2; }
-    FaceLabel* lblFrown1() const { return controls_.lblFrown1; }
-    FaceLabel* lblFrown2() const { return controls_.lblFrown2; }
-    BoardControl* lblCoverUpCableBackground() const { return controls_.lblCoverUpCableBackground; }
-    QGroupBox* frmCommandButtons() const { return controls_.frmCommandButtons; }
-    QLineEdit* txtCurrentTime() const { return controls_.txtCurrentTime; }
-    QLineEdit* txtStartingTime() const { return controls_.txtStartingTime; }
-    QLineEdit* txtEndingTimeTime() const { return controls_.txtEndingTimeTime; }
-    QLineEdit* txtElapsedTime() const { return controls_.txtElapsedTime; }
-    QPushButton* cmdNewGame() const { return controls_.cmdNewGame; }
-    QPushButton* cmdRestartCurrentGame() const { return controls_.cmdRestartCurrentGame; }
-    QPushButton* cmdShowSolution() const { return controls_.cmdShowSolution; }
-    QPushButton* cmdHelp() const { return controls_.cmdHelp; }
-    QPushButton* cmdQuit() const { return controls_.cmdQuit; }
-    QTimer* timerGameClock() const { return controls_.timerGameClock; }
-    QTimer* timerCableAnimation() const { return controls_.timerCableAnimation; }
-
     // The opener both Help buttons share; without one (the window's own tests) Help does
     // nothing.
     void setHelpWindowOpener(HelpWindowOpener* opener) { helpOpener_ = opener; }
@@ -99,7 +52,8 @@ public:
     QMimeData* dragDataOf(int j) const;
 
     // Handlers of the board, named after their controls; public so that the windows' tests can
-    // drive them directly as well as through real mouse input.
+    // drive them directly as well as through real mouse input. The tests find the controls by
+    // their names.
     void ThePcConnectorArea_DragOver(int index, int sourceIndex, int state);
     void ThePcConnectorArea_DragDrop(int index, int sourceIndex);
     void Form_DragDrop(int sourceIndex);
@@ -132,15 +86,27 @@ protected:
 private:
     void connectHandlers();
     void restack();
+    // The start-up window's settings as they are now, in range.
+    GameSettings startupSettings() const;
+    // After a deal: the board extended and laid out, the window sized, the listings handed to
+    // the start-up window, the board shown, the settings locked.
+    void showDeal(const GeneratedPuzzle& puzzle);
+    // Applies a move of the player or a timer and shows what it changed.
+    void play(const Move& move);
     // Shows the board and the clock as the game state has them.
     void render();
     void renderClock();
     // After a redraw: the board, the verdict's message and faces, and the animation started
-    // afresh on a correct board or stopped on any other.
-    void showVerdict();
-    // Hides the cable connectors and lets the window repaint without them; timers may tick
-    // here, but no input is taken until the handler has finished.
+    // afresh on a correct board or stopped on any other. A verdict is announced when its
+    // message arrives, or always on a board laid afresh.
+    void showVerdict(bool freshBoard = false);
+    // The commands' interlude: the clock as it stands, the cable connectors hidden and the
+    // window repainted without them; timers may tick here, but no input is taken until the
+    // command has finished.
     void hideConnectorsAndRepaint();
+    // After the interlude: the cable connectors back, and the keyboard focus on the one that
+    // had it.
+    void showConnectorsAgain();
     // The cable connector a drag over the window surface carries, if it is one of this
     // window's and the pointer is over the bare surface (not over another control).
     std::optional<int> surfaceDropSource(const QDropEvent* event) const;
@@ -162,7 +128,6 @@ private:
 
     GameState& state_;
     StartupSettings& settings_;
-    RandomSource& random_;
     TimeSource& time_;
     Board board_;
     const quint64 token_;

@@ -1,6 +1,7 @@
 // Builds the game window's defined controls, each in its place in twips.
 #include "ui/game/GameWindowDefinition.h"
 
+#include "game/ClockText.h"
 #include "ui/common/Accessibility.h"
 #include "ui/common/CaptionLabel.h"
 #include "ui/common/Fonts.h"
@@ -39,10 +40,11 @@ void placeWidget(QWidget& widget, const TwipRect& twips) {
 }
 
 // The time boxes only display: read-only, no edit menu, no paste by the middle button. A screen
-// reader names each by the time it shows.
+// reader names each by the time it shows. Until the clock first runs, each shows no time at all.
 QLineEdit* makeTimeBox(QWidget& parent, const char* name, const TwipRect& at, const char* tip,
                        const char* spokenName) {
-    auto* box = new QLineEdit(QStringLiteral("00:00:00"), &parent);
+    auto* box =
+        new QLineEdit(QString::fromStdString(elapsedText(Clock::duration::zero())), &parent);
     box->setObjectName(QLatin1String(name));
     accessibility::markAsDisplayBox(*box, translated(spokenName));
     box->setFont(dialogFont(8.25, true));

@@ -10,15 +10,13 @@
 #include "ui/common/ReturnPressesButtons.h"
 #include "ui/common/StartupSettings.h"
 #include "ui/common/Twips.h"
-#include "ui/common/Website.h"
+#include "ui/common/WebsiteButton.h"
 #include "ui/common/WindowFrame.h"
-#include "ui/common/WrappedTextButton.h"
 #include "ui/help/ArrowBox.h"
 #include "ui/help/DisplayTextBox.h"
 #include "ui/help/HelpText.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -27,7 +25,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QUrl>
 
 namespace kestrelink::ui {
 
@@ -87,13 +84,9 @@ void HelpWindow::buildControls() {
     Text2->setFocusPolicy(Qt::StrongFocus);
     placeControl(Text2, "Text2", 120, 720, 6795, 2895);
 
-    cmdVisitOrvane = new WrappedTextButton(
-        tr("Visit our Website for the best in PC to PC Connection and Networking "
-           "Products  %1")
-            .arg(QLatin1String(kMakerWebsite)),
+    cmdVisitOrvane = new WebsiteButton(
+        tr("Visit our Website for the best in PC to PC Connection and Networking Products  %1"),
         this);
-    cmdVisitOrvane->setFont(dialogFont(9.75, true));
-    cmdVisitOrvane->setToolTip(tr("Go ahead -- Check out our great PC to PC Connection Products"));
     placeControl(cmdVisitOrvane, "cmdVisitOrvane", 120, 3780, 4395, 975);
 
     buildPicture();
@@ -113,7 +106,6 @@ void HelpWindow::buildControls() {
     placeControl(cmdClose, "cmdClose", 5880, 4920, 1035, 615);
 
     connect(cmdClose, &QPushButton::clicked, this, &HelpWindow::cmdClose_Click);
-    connect(cmdVisitOrvane, &QPushButton::clicked, this, &HelpWindow::cmdVisitOrvane_Click);
     for (QWidget* box : std::array<QWidget*, 3>{Text1, Text2, Text3})
         box->installEventFilter(this);
 }
@@ -210,11 +202,6 @@ void HelpWindow::Form_Load(const StartupSettings& startup) {
 
 void HelpWindow::cmdClose_Click() {
     close();
-}
-
-// Whether a browser took the address is not reported: the click simply has no visible effect.
-void HelpWindow::cmdVisitOrvane_Click() {
-    QDesktopServices::openUrl(QUrl(QLatin1String(kMakerWebsite)));
 }
 
 } // namespace kestrelink::ui

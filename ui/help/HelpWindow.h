@@ -16,7 +16,7 @@ class ArrowBox;
 class ComputerPicture;
 class DisplayTextBox;
 class StartupSettings;
-class WrappedTextButton;
+class WebsiteButton;
 
 class HelpWindow : public QWidget {
     Q_OBJECT
@@ -41,11 +41,10 @@ private:
 
     void Form_Load(const StartupSettings& startup);
     void cmdClose_Click();
-    void cmdVisitOrvane_Click();
 
     QLabel* Label2 = nullptr;
     DisplayTextBox* Text2 = nullptr;
-    WrappedTextButton* cmdVisitOrvane = nullptr;
+    WebsiteButton* cmdVisitOrvane = nullptr;
     QFrame* frmForm3PC = nullptr;
     std::array<ComputerPicture*, 2> form3PC{};
     ArrowBox* Text1 = nullptr;

@@ -10,9 +10,8 @@
 #include "ui/common/ReportFolder.h"
 #include "ui/common/ReturnPressesButtons.h"
 #include "ui/common/Twips.h"
-#include "ui/common/Website.h"
+#include "ui/common/WebsiteButton.h"
 #include "ui/common/WindowFrame.h"
-#include "ui/common/WrappedTextButton.h"
 #include "ui/startup/ComputerRing.h"
 #include "ui/startup/CountScrollBar.h"
 #include "ui/startup/GameWindowHost.h"
@@ -20,7 +19,6 @@
 #include "ui/startup/WrappingCheckBox.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,7 +29,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QUrl>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -124,6 +121,8 @@ MainStartupWindow::MainStartupWindow(GameState& state, RandomSource* injected, Q
     setTabOrderAndFocus();
     connectHandlers();
     letReturnPressButtons(*this);
+    // The frame is not known before the window manager has decorated the window, so the client
+    // area is centred; the caption shifts it by a few pixels at most.
     ui::centreOnScreen(*this);
     Form_Load();
 }
@@ -163,13 +162,9 @@ void MainStartupWindow::buildControls() {
 
     buildSettingsFrame();
 
-    cmdVisitOrvane = new WrappedTextButton(
-        tr("Visit Orvane' Website for the best in PC to PC Connection and Networking "
-           "Products ... %1")
-            .arg(QLatin1String(kMakerWebsite)),
-        this);
-    cmdVisitOrvane->setFont(dialogFont(9.75, true));
-    cmdVisitOrvane->setToolTip(tr("Go ahead -- Check out our great PC to PC Connection Products"));
+    cmdVisitOrvane = new WebsiteButton(tr("Visit Orvane' Website for the best in PC to PC "
+                                          "Connection and Networking Products ... %1"),
+                                       this);
     placeControl(cmdVisitOrvane, "cmdVisitOrvane", 4500, 4620, 3975, 1155);
 
     cmdHelp = new QPushButton(tr("Help"), this);
@@ -276,11 +271,9 @@ void MainStartupWindow::connectHandlers() {
     connect(cmdPlay, &QPushButton::clicked, this, &MainStartupWindow::cmdPlay_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &MainStartupWindow::cmdHelp_Click);
     connect(cmdExit, &QPushButton::clicked, this, &MainStartupWindow::cmdExit_Click);
-    connect(cmdVisitOrvane, &QPushButton::clicked, this, &MainStartupWindow::cmdVisitOrvane_Click);
 }
 
-// The frame is not known before the window manager has decorated the window, so the client
-// area is centred; the caption shifts it by a few pixels at most.
+// The ring's cables run between its PC pictures, over the window's own surface.
 void MainStartupWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     QPainter painter(this);
@@ -358,11 +351,6 @@ void MainStartupWindow::cmdHelp_Click() {
 // every window to close first), so no window's closing steps run.
 void MainStartupWindow::cmdExit_Click() {
     QCoreApplication::exit(0);
-}
-
-// Whether a browser took the address is not reported: the click simply has no visible effect.
-void MainStartupWindow::cmdVisitOrvane_Click() {
-    QDesktopServices::openUrl(QUrl(QLatin1String(kMakerWebsite)));
 }
 
 bool MainStartupWindow::advancedLevel() const {

@@ -22,7 +22,7 @@ namespace kestrelink::ui {
 
 class GameWindowHost;
 class SettingsFrame;
-class WrappedTextButton;
+class WebsiteButton;
 class WrappingCheckBox;
 
 class MainStartupWindow : public QWidget, public StartupSettings {
@@ -67,7 +67,6 @@ private:
     void cmdPlay_Click();
     void cmdHelp_Click();
     void cmdExit_Click();
-    void cmdVisitOrvane_Click();
 
     GameState& state_;
     std::unique_ptr<RandomSource> ownRandom_;
@@ -81,7 +80,7 @@ private:
     QLabel* Label5 = nullptr;
     QLabel* Label4 = nullptr;
     SettingsFrame* Frame1 = nullptr;
-    WrappedTextButton* cmdVisitOrvane = nullptr;
+    WebsiteButton* cmdVisitOrvane = nullptr;
     QPushButton* cmdHelp = nullptr;
     QPushButton* cmdExit = nullptr;
     QListWidget* lstDebug = nullptr;

@@ -5,9 +5,30 @@
 #include "ui/startup/SettingsFrame.h"
 
 #include <QChildEvent>
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 namespace kestrelink::ui {
+
+namespace {
+
+// Qt's image reader, asked for a file it reads itself (a PNG), first loads every image plugin
+// it can find to ask whether one of them wants the file. Under this guard it finds none and
+// reads the file with its own reader; the plugins stay where they are for anything later.
+class ImagePluginsOutOfSight {
+public:
+    ImagePluginsOutOfSight() : folders_(QCoreApplication::libraryPaths()) {
+        QCoreApplication::setLibraryPaths({});
+    }
+    ~ImagePluginsOutOfSight() { QCoreApplication::setLibraryPaths(folders_); }
+    ImagePluginsOutOfSight(const ImagePluginsOutOfSight&) = delete;
+    ImagePluginsOutOfSight& operator=(const ImagePluginsOutOfSight&) = delete;
+
+private:
+    QStringList folders_;
+};
+
+} // namespace
 
 SettingsFrame::SettingsFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
 
@@ -44,6 +65,21 @@ void SettingsFrame::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (click)
         emit frameClicked();
+}
+
+// Qt's Fusion style draws a group box's frame from a PNG image of its own, read on the first
+// paint and kept in Qt's pixmap cache after that (where the game window's frame finds it too).
+// Read in the usual way, it would load four image plugins, and the SVG and JPEG libraries behind
+// two of them, into every start of the game for the frame of its first window. Nothing else a
+// group box draws needs a plugin.
+void SettingsFrame::paintEvent(QPaintEvent* event) {
+    if (painted_) {
+        QGroupBox::paintEvent(event);
+        return;
+    }
+    painted_ = true;
+    const ImagePluginsOutOfSight builtInReadersOnly;
+    QGroupBox::paintEvent(event);
 }
 
 } // namespace kestrelink::ui
