@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QProcessEnvironment>
 
 namespace kestrelink::app {
 
@@ -41,6 +42,22 @@ CommandLineRequest commandLineRequest(const QStringList& arguments) {
     return CommandLineRequest::Play;
 }
 
+bool displayGiven(const QStringList& arguments, const QProcessEnvironment& environment) {
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!environment.value(QLatin1String(variable)).isEmpty())
+            return true;
+    }
+    // Qt reads its own options with one dash or two, each followed by its value.
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
+        QString option = arguments.at(i);
+        if (option.startsWith(QLatin1String("--")))
+            option.remove(0, 1);
+        if (option == QLatin1String("-platform") || option == QLatin1String("-display"))
+            return true;
+    }
+    return false;
+}
+
 bool colorSymbolsRequested(const QStringList& arguments) {
     Parser p;
     (void)p.parser.parse(arguments);
@@ -48,6 +65,10 @@ bool colorSymbolsRequested(const QStringList& arguments) {
 }
 
 QString commandLineAnswer(CommandLineRequest request) {
+    if (request == CommandLineRequest::NoDisplay)
+        return QCoreApplication::translate(
+                   "CommandLine", "Kestrelink needs a graphical desktop, and none was found.") +
+               QLatin1Char('\n');
     if (request == CommandLineRequest::Version)
         return QCoreApplication::applicationName() + QLatin1Char(' ') +
                QCoreApplication::applicationVersion() + QLatin1Char('\n');

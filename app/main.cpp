@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QProcessEnvironment>
 #include <cstdio>
 
 namespace {
@@ -26,14 +27,20 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const auto request = kestrelink::app::commandLineRequest(arguments);
-    if (request != kestrelink::app::CommandLineRequest::Play) {
+    using kestrelink::app::CommandLineRequest;
+    auto request = kestrelink::app::commandLineRequest(arguments);
+    if (request == CommandLineRequest::Play &&
+        !kestrelink::app::displayGiven(arguments, QProcessEnvironment::systemEnvironment()))
+        request = CommandLineRequest::NoDisplay;
+    if (request != CommandLineRequest::Play) {
         // Answered without the windowing system, so that they work where there is no display.
         QCoreApplication app(argc, argv);
         setIdentity();
         kestrelink::app::installTranslations(app, QLocale());
-        std::fputs(kestrelink::app::commandLineAnswer(request).toLocal8Bit().constData(), stdout);
-        return 0;
+        const bool failed = request == CommandLineRequest::NoDisplay;
+        std::fputs(kestrelink::app::commandLineAnswer(request).toLocal8Bit().constData(),
+                   failed ? stderr : stdout);
+        return failed ? 1 : 0;
     }
 
     QApplication app(argc, argv);

@@ -15,6 +15,10 @@
         <translation>Alle PCs so schnell wie möglich mit Kabeln zu einem Ring verbinden.</translation>
     </message>
     <message>
+        <source>Kestrelink needs a graphical desktop, and none was found.</source>
+        <translation>Kestrelink braucht eine grafische Arbeitsumgebung, aber es wurde keine gefunden.</translation>
+    </message>
+    <message>
         <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
         <translation>Zeigt auf jedem Anschluss und Stecker ein Symbol für seine Farbe, damit die Farben zu unterscheiden sind.</translation>
     </message>

@@ -18,6 +18,10 @@
         <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
         <translation>Muestra en cada conector y clavija un símbolo de su color, para distinguir los colores.</translation>
     </message>
+    <message>
+        <source>Kestrelink needs a graphical desktop, and none was found.</source>
+        <translation>Kestrelink necesita un escritorio gráfico y no se ha encontrado ninguno.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

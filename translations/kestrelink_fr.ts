@@ -18,6 +18,10 @@
         <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
         <translation>Afficher sur chaque connecteur et chaque fiche un symbole de sa couleur, pour distinguer les couleurs.</translation>
     </message>
+    <message>
+        <source>Kestrelink needs a graphical desktop, and none was found.</source>
+        <translation>Kestrelink a besoin d&apos;un bureau graphique, et aucun n&apos;a été trouvé.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

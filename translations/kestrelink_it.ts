@@ -18,6 +18,10 @@
         <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
         <translation>Mostra su ogni presa e spina un simbolo del suo colore, per distinguere i colori.</translation>
     </message>
+    <message>
+        <source>Kestrelink needs a graphical desktop, and none was found.</source>
+        <translation>Kestrelink ha bisogno di un desktop grafico, e non ne è stato trovato nessuno.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

@@ -18,6 +18,10 @@
         <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
         <translation>Toont op elke aansluiting en stekker een symbool voor de kleur, om de kleuren uit elkaar te houden.</translation>
     </message>
+    <message>
+        <source>Kestrelink needs a graphical desktop, and none was found.</source>
+        <translation>Kestrelink heeft een grafische desktop nodig, en er is er geen gevonden.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

@@ -18,6 +18,10 @@
         <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
         <translation>Pokazuje na każdym gnieździe i wtyczce symbol jego koloru, aby odróżnić kolory.</translation>
     </message>
+    <message>
+        <source>Kestrelink needs a graphical desktop, and none was found.</source>
+        <translation>Kestrelink potrzebuje graficznego pulpitu, a żadnego nie znaleziono.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

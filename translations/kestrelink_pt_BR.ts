@@ -18,6 +18,10 @@
         <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
         <translation>Mostra em cada conector e plugue um símbolo da sua cor, para distinguir as cores.</translation>
     </message>
+    <message>
+        <source>Kestrelink needs a graphical desktop, and none was found.</source>
+        <translation>O Kestrelink precisa de uma área de trabalho gráfica, e nenhuma foi encontrada.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

@@ -10,7 +10,7 @@
 #include "game/RandomSource.h"
 #include "ui/common/CaptionLabel.h"
 #include "ui/common/Pictograms.h"
-#include "ui/common/ReportFile.h"
+#include "ui/common/ReportFolder.h"
 #include "ui/common/WrappedTextButton.h"
 #include "ui/game/GameWindow.h"
 #include "ui/game/GameWindowDefinition.h"
@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -269,6 +270,38 @@ private slots:
         QCOMPARE(app::colorSymbolsRequested(arguments), colorSymbols);
     }
 
+    // Where Qt would find no display and abort, the game says so instead.
+    void displayGiven_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("environment");
+        QTest::addColumn<bool>("given");
+        const auto row = [](const char* name, QStringList arguments, const char* environment,
+                            bool given) {
+            arguments.prepend(QStringLiteral("kestrelink"));
+            QTest::newRow(name) << arguments << QString::fromUtf8(environment) << given;
+        };
+        row("nothing", {}, "HOME=/root", false);
+        row("X display", {}, "DISPLAY=:0", true);
+        row("Wayland display", {}, "WAYLAND_DISPLAY=wayland-0", true);
+        row("platform", {}, "QT_QPA_PLATFORM=offscreen", true);
+        row("empty variables", {}, "DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM=", false);
+        row("-platform", {"-platform", "offscreen"}, "", true);
+        row("--platform", {"--platform", "vnc"}, "", true);
+        row("-display", {"-display", ":1"}, "", true);
+        row("option without its value", {"-platform"}, "", false);
+        row("value alone", {"offscreen"}, "", false);
+    }
+    void displayGiven() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, environment);
+        QFETCH(bool, given);
+        QProcessEnvironment variables;
+        for (const QString& assignment : environment.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            variables.insert(assignment.section(QLatin1Char('='), 0, 0),
+                             assignment.section(QLatin1Char('='), 1));
+        QCOMPARE(app::displayGiven(arguments, variables), given);
+    }
+
     // The files the desktop shows are the window icon's own drawing, each painted at its size.
     void iconFiles_data() {
         QTest::addColumn<int>("size");
@@ -346,31 +379,63 @@ private slots:
         findInstalledIcons(QStringLiteral("/nonexistent/bin"));
     }
 
+    void runsInstalled_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("installed");
+        QTest::addColumn<bool>("expected");
+        const auto row = [](const char* name, const char* program, const char* installed,
+                            bool expected) {
+            QTest::newRow(name) << QString::fromUtf8(program) << QString::fromUtf8(installed)
+                                << expected;
+        };
+        row("build tree", "/home/pat/kestrelink/build", "/usr/local/bin", false);
+        row("installed folder", "/home/pat/.local/bin", "/home/pat/.local/bin", true);
+        row("installed folder, written with a slash", "/home/pat/.local/bin",
+            "/home/pat/.local//bin/", true);
+        row("build tree under the prefix", "/home/pat/.local/src/build", "/home/pat/.local/bin",
+            false);
+        row("no installed folder known", "/home/pat/kestrelink/build", "", false);
+        row("Debian's games", "/usr/games", "/usr/local/bin", true);
+        row("the local games", "/usr/local/games", "/home/pat/.local/bin", true);
+        row("/bin", "/bin", "/usr/local/bin", true);
+        row("an add-on package", "/opt/kestrelink/bin", "/usr/local/bin", true);
+        row("a name only starting like /usr", "/usrdata/build", "/usr/local/bin", false);
+        row("a system folder's name lower down", "/home/pat/usr/games", "/usr/local/bin", false);
+    }
+    void runsInstalled() {
+        QFETCH(QString, program);
+        QFETCH(QString, installed);
+        QFETCH(bool, expected);
+        QCOMPARE(ui::runsInstalled(program, installed), expected);
+    }
+
     void reportFolder_data() {
-        QTest::addColumn<bool>("programFolderWritable");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<bool>("installedThere");
         QTest::addColumn<bool>("documentsExist");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("run from its build tree") << true << true << "program";
-        QTest::newRow("installed") << false << true << "home/Documents";
-        QTest::newRow("installed, no documents folder") << false << false << "home";
+        // "gone" does not exist: the one folder a test run as root cannot write to.
+        QTest::newRow("run from its build tree") << "program" << false << true << "program";
+        QTest::newRow("installed, writable as for root")
+            << "program" << true << true << "home/Documents";
+        QTest::newRow("installed, no documents folder") << "program" << true << false << "home";
+        QTest::newRow("folder not writable") << "gone" << false << true << "home/Documents";
     }
     void reportFolder() {
-        QFETCH(bool, programFolderWritable);
+        QFETCH(QString, program);
+        QFETCH(bool, installedThere);
         QFETCH(bool, documentsExist);
         QFETCH(QString, expected);
         QTemporaryDir root;
         QVERIFY(root.isValid());
         QDir(root.path()).mkpath(QStringLiteral("program"));
-        if (documentsExist)
-            QDir(root.path()).mkpath(QStringLiteral("home/Documents"));
-        else
-            QDir(root.path()).mkpath(QStringLiteral("home"));
+        QDir(root.path())
+            .mkpath(documentsExist ? QStringLiteral("home/Documents") : QStringLiteral("home"));
         qputenv("HOME", (root.path() + QStringLiteral("/home")).toLocal8Bit());
         qunsetenv("XDG_CONFIG_HOME");
-        // The one folder a test run as root cannot write to is one that does not exist.
-        const QString program = root.path() + (programFolderWritable ? QStringLiteral("/program")
-                                                                     : QStringLiteral("/gone"));
-        QCOMPARE(ui::reportFolder(program), root.path() + QLatin1Char('/') + expected);
+        const QString folder = root.path() + QLatin1Char('/') + program;
+        const QString installed = installedThere ? folder : QStringLiteral("/nonexistent/bin");
+        QCOMPARE(ui::reportFolder(folder, installed), root.path() + QLatin1Char('/') + expected);
     }
 
     // Every catalogue keeps what the program fills in or lays out by the source's text: its

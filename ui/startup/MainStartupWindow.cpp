@@ -7,7 +7,7 @@
 #include "ui/common/DesignPalette.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Pictograms.h"
-#include "ui/common/ReportFile.h"
+#include "ui/common/ReportFolder.h"
 #include "ui/common/ReturnPressesButtons.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WebsiteButton.h"
@@ -280,8 +280,8 @@ void MainStartupWindow::paintEvent(QPaintEvent* event) {
     paintComputerRingCables(painter);
 }
 
-// The program's folder is recorded only for the report's default name; where the player may not
-// write into it, as into the folder of an installed game, the name is offered where they may.
+// The program's folder is recorded only for the report's default name; an installed game, or one
+// whose folder the player may not write into, offers it among the player's own files instead.
 void MainStartupWindow::Form_Load() {
     state_.AppPath = reportFolder(QCoreApplication::applicationDirPath()).toStdString();
     txtGamePCs_Change();
