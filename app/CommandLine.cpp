@@ -3,6 +3,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
 #include <QProcessEnvironment>
 
 namespace kestrelink::app {
@@ -42,17 +44,61 @@ CommandLineRequest commandLineRequest(const QStringList& arguments) {
     return CommandLineRequest::Play;
 }
 
-bool displayGiven(const QStringList& arguments, const QProcessEnvironment& environment) {
-    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        if (!environment.value(QLatin1String(variable)).isEmpty())
-            return true;
-    }
-    // Qt reads its own options with one dash or two, each followed by its value.
+namespace {
+
+// Whether the command line gives one of Qt's own options that take a value, such as -platform;
+// Qt reads them with one dash or two, each followed by its value.
+bool qtOptionGiven(const QStringList& arguments, QLatin1String name) {
     for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
         QString option = arguments.at(i);
         if (option.startsWith(QLatin1String("--")))
             option.remove(0, 1);
-        if (option == QLatin1String("-platform") || option == QLatin1String("-display"))
+        if (option == name)
+            return true;
+    }
+    return false;
+}
+
+bool isSet(const QProcessEnvironment& environment, const char* variable) {
+    return !environment.value(QLatin1String(variable)).isEmpty();
+}
+
+} // namespace
+
+bool displayGiven(const QStringList& arguments, const QProcessEnvironment& environment) {
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (isSet(environment, variable))
+            return true;
+    }
+    return qtOptionGiven(arguments, QLatin1String("-platform")) ||
+           qtOptionGiven(arguments, QLatin1String("-display"));
+}
+
+QString platformToAskFor(const QStringList& arguments, const QProcessEnvironment& environment,
+                         bool waylandInstalled) {
+    if (waylandInstalled || isSet(environment, "QT_QPA_PLATFORM") ||
+        qtOptionGiven(arguments, QLatin1String("-platform")) || !isSet(environment, "DISPLAY"))
+        return {};
+    const bool waylandSession =
+        isSet(environment, "WAYLAND_DISPLAY") ||
+        environment.value(QStringLiteral("XDG_SESSION_TYPE")) == QLatin1String("wayland");
+    return waylandSession ? QStringLiteral("xcb") : QString();
+}
+
+bool waylandPlatformInstalled(const QProcessEnvironment& environment) {
+    QStringList folders;
+    for (const char* variable : {"QT_QPA_PLATFORM_PLUGIN_PATH", "QT_PLUGIN_PATH"}) {
+        const QString suffix =
+            qstrcmp(variable, "QT_PLUGIN_PATH") == 0 ? QStringLiteral("/platforms") : QString();
+        for (const QString& folder :
+             environment.value(QLatin1String(variable)).split(QLatin1Char(':'), Qt::SkipEmptyParts))
+            folders << folder + suffix;
+    }
+    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms");
+    for (const QString& folder : folders) {
+        if (!QDir(folder)
+                 .entryList({QStringLiteral("libqwayland*")}, QDir::Files | QDir::Readable)
+                 .isEmpty())
             return true;
     }
     return false;

@@ -27,10 +27,11 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     using kestrelink::app::CommandLineRequest;
     auto request = kestrelink::app::commandLineRequest(arguments);
     if (request == CommandLineRequest::Play &&
-        !kestrelink::app::displayGiven(arguments, QProcessEnvironment::systemEnvironment()))
+        !kestrelink::app::displayGiven(arguments, environment))
         request = CommandLineRequest::NoDisplay;
     if (request != CommandLineRequest::Play) {
         // Answered without the windowing system, so that they work where there is no display.
@@ -42,6 +43,11 @@ int main(int argc, char* argv[]) {
                    failed ? stderr : stdout);
         return failed ? 1 : 0;
     }
+
+    const QString platform = kestrelink::app::platformToAskFor(
+        arguments, environment, kestrelink::app::waylandPlatformInstalled(environment));
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform.toLatin1());
 
     QApplication app(argc, argv);
     setIdentity();

@@ -184,6 +184,15 @@ struct InstalledCatalogues {
     InstalledCatalogues& operator=(const InstalledCatalogues&) = delete;
 };
 
+// The environment "NAME=value NAME=value ..." names.
+QProcessEnvironment environmentOf(const QString& assignments) {
+    QProcessEnvironment environment;
+    for (const QString& assignment : assignments.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        environment.insert(assignment.section(QLatin1Char('='), 0, 0),
+                           assignment.section(QLatin1Char('='), 1));
+    return environment;
+}
+
 // No catalogue, English (which has none), and every catalogue there is.
 void addLocaleRows() {
     QTest::addColumn<QString>("locale");
@@ -295,11 +304,35 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, environment);
         QFETCH(bool, given);
-        QProcessEnvironment variables;
-        for (const QString& assignment : environment.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-            variables.insert(assignment.section(QLatin1Char('='), 0, 0),
-                             assignment.section(QLatin1Char('='), 1));
+        const QProcessEnvironment variables = environmentOf(environment);
         QCOMPARE(app::displayGiven(arguments, variables), given);
+    }
+
+    // A Wayland session without Qt's Wayland platform is played on X11 from the start, so that
+    // Qt has no missing platform to complain of; anything the player names is left alone.
+    void platformToAskFor_data() {
+        QTest::addColumn<QString>("environment");
+        QTest::addColumn<bool>("waylandInstalled");
+        QTest::addColumn<QString>("platform");
+        QTest::newRow("X11 session") << "DISPLAY=:0 XDG_SESSION_TYPE=x11" << false << "";
+        QTest::newRow("Wayland display")
+            << "DISPLAY=:0 WAYLAND_DISPLAY=wayland-0" << false << "xcb";
+        QTest::newRow("Wayland session") << "DISPLAY=:0 XDG_SESSION_TYPE=wayland" << false << "xcb";
+        QTest::newRow("Wayland installed") << "DISPLAY=:0 WAYLAND_DISPLAY=wayland-0" << true << "";
+        QTest::newRow("no X11 to fall back on") << "WAYLAND_DISPLAY=wayland-0" << false << "";
+        QTest::newRow("platform named")
+            << "DISPLAY=:0 WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland" << false << "";
+    }
+    void platformToAskFor() {
+        QFETCH(QString, environment);
+        QFETCH(bool, waylandInstalled);
+        QFETCH(QString, platform);
+        const QProcessEnvironment variables = environmentOf(environment);
+        const QStringList arguments{QStringLiteral("kestrelink")};
+        QCOMPARE(app::platformToAskFor(arguments, variables, waylandInstalled), platform);
+        QCOMPARE(app::platformToAskFor(arguments + QStringList{"-platform", "wayland"}, variables,
+                                       waylandInstalled),
+                 QString());
     }
 
     // The files the desktop shows are the window icon's own drawing, each painted at its size.
