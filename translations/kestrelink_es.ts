@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Kestrelink needs a graphical desktop, and none was found.</source>
-        <translation>Kestrelink necesita un escritorio gráfico y no se ha encontrado ninguno.</translation>
+        <translation>Kestrelink necesita un entorno gráfico, pero no se ha encontrado ninguno.</translation>
     </message>
 </context>
 <context>
@@ -203,15 +203,15 @@
     </message>
     <message>
         <source>%1, %2, free</source>
-        <translation>%1, %2, libre</translation>
+        <translation>%1, color %2, libre</translation>
     </message>
     <message>
         <source>%1, %2, holds cable connector %3</source>
-        <translation>%1, %2, con la clavija %3</translation>
+        <translation>%1, color %2, con la clavija %3</translation>
     </message>
     <message>
         <source>%1, %2, plugged into %3</source>
-        <translation>%1, %2, enchufada en %3</translation>
+        <translation>%1, color %2, enchufada en el %3</translation>
     </message>
     <message>
         <source>%1, covered, at home</source>
@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>%1, %2, at home</source>
-        <translation>%1, %2, en su sitio inicial</translation>
+        <translation>%1, color %2, en su sitio inicial</translation>
     </message>
     <message>
         <source>Cable %1</source>

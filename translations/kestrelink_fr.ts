@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Kestrelink needs a graphical desktop, and none was found.</source>
-        <translation>Kestrelink a besoin d&apos;un bureau graphique, et aucun n&apos;a été trouvé.</translation>
+        <translation>Kestrelink a besoin d&apos;un environnement graphique, mais aucun n&apos;a été trouvé.</translation>
     </message>
 </context>
 <context>
@@ -203,15 +203,15 @@
     </message>
     <message>
         <source>%1, %2, free</source>
-        <translation>%1, %2, libre</translation>
+        <translation>%1, couleur %2, libre</translation>
     </message>
     <message>
         <source>%1, %2, holds cable connector %3</source>
-        <translation>%1, %2, occupé par la fiche %3</translation>
+        <translation>%1, couleur %2, occupé par la fiche %3</translation>
     </message>
     <message>
         <source>%1, %2, plugged into %3</source>
-        <translation>%1, %2, branchée sur %3</translation>
+        <translation>%1, couleur %2, branchée sur le %3</translation>
     </message>
     <message>
         <source>%1, covered, at home</source>
@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>%1, %2, at home</source>
-        <translation>%1, %2, à sa place de départ</translation>
+        <translation>%1, couleur %2, à sa place de départ</translation>
     </message>
     <message>
         <source>Cable %1</source>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Kestrelink needs a graphical desktop, and none was found.</source>
-        <translation>Kestrelink ha bisogno di un desktop grafico, e non ne è stato trovato nessuno.</translation>
+        <translation>Kestrelink ha bisogno di un ambiente grafico, ma non ne è stato trovato nessuno.</translation>
     </message>
 </context>
 <context>
@@ -203,15 +203,15 @@
     </message>
     <message>
         <source>%1, %2, free</source>
-        <translation>%1, %2, libera</translation>
+        <translation>%1, colore %2, libera</translation>
     </message>
     <message>
         <source>%1, %2, holds cable connector %3</source>
-        <translation>%1, %2, con la spina %3</translation>
+        <translation>%1, colore %2, con la spina %3</translation>
     </message>
     <message>
         <source>%1, %2, plugged into %3</source>
-        <translation>%1, %2, inserita in %3</translation>
+        <translation>%1, colore %2, inserita nel %3</translation>
     </message>
     <message>
         <source>%1, covered, at home</source>
@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>%1, %2, at home</source>
-        <translation>%1, %2, al suo posto</translation>
+        <translation>%1, colore %2, al suo posto</translation>
     </message>
     <message>
         <source>Cable %1</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Unplug</source>
-        <translation>Estrai</translation>
+        <translation>Scollega</translation>
     </message>
     <message>
         <source>Mark this cable</source>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Kestrelink needs a graphical desktop, and none was found.</source>
-        <translation>Kestrelink heeft een grafische desktop nodig, en er is er geen gevonden.</translation>
+        <translation>Kestrelink heeft een grafische omgeving nodig, maar er is er geen gevonden.</translation>
     </message>
 </context>
 <context>
@@ -227,11 +227,11 @@
     </message>
     <message>
         <source>Plug into PC %1, connector %2</source>
-        <translation>In pc %1, aansluiting %2 steken</translation>
+        <translation>Verbinden met pc %1, aansluiting %2</translation>
     </message>
     <message>
         <source>Unplug</source>
-        <translation>Uittrekken</translation>
+        <translation>Loskoppelen</translation>
     </message>
     <message>
         <source>Mark this cable</source>

@@ -16,11 +16,11 @@
     </message>
     <message>
         <source>Show a symbol for its colour on every connector, for telling the colours apart.</source>
-        <translation>Pokazuje na każdym gnieździe i wtyczce symbol jego koloru, aby odróżnić kolory.</translation>
+        <translation>Wyświetla na każdym gnieździe i każdej wtyczce symbol koloru, aby łatwiej odróżnić kolory.</translation>
     </message>
     <message>
         <source>Kestrelink needs a graphical desktop, and none was found.</source>
-        <translation>Kestrelink potrzebuje graficznego pulpitu, a żadnego nie znaleziono.</translation>
+        <translation>Kestrelink potrzebuje środowiska graficznego, ale żadnego nie znaleziono.</translation>
     </message>
 </context>
 <context>
@@ -203,15 +203,15 @@
     </message>
     <message>
         <source>%1, %2, free</source>
-        <translation>%1, %2, wolne</translation>
+        <translation>%1, kolor %2, wolne</translation>
     </message>
     <message>
         <source>%1, %2, holds cable connector %3</source>
-        <translation>%1, %2, zajęte przez wtyczkę %3</translation>
+        <translation>%1, kolor %2, zajęte przez wtyczkę %3</translation>
     </message>
     <message>
         <source>%1, %2, plugged into %3</source>
-        <translation>%1, %2, wpięta: %3</translation>
+        <translation>%1, kolor %2, wpięta w %3</translation>
     </message>
     <message>
         <source>%1, covered, at home</source>
@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>%1, %2, at home</source>
-        <translation>%1, %2, na miejscu startowym</translation>
+        <translation>%1, kolor %2, na miejscu startowym</translation>
     </message>
     <message>
         <source>Cable %1</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Unplug</source>
-        <translation>Wypnij</translation>
+        <translation>Odłącz</translation>
     </message>
     <message>
         <source>Mark this cable</source>

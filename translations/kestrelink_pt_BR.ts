@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Kestrelink needs a graphical desktop, and none was found.</source>
-        <translation>O Kestrelink precisa de uma área de trabalho gráfica, e nenhuma foi encontrada.</translation>
+        <translation>O Kestrelink precisa de um ambiente gráfico, mas nenhum foi encontrado.</translation>
     </message>
 </context>
 <context>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>%1, %2, plugged into %3</source>
-        <translation>%1, %2, ligado em %3</translation>
+        <translation>%1, %2, ligado ao %3</translation>
     </message>
     <message>
         <source>%1, covered, at home</source>
