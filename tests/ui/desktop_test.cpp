@@ -19,6 +19,7 @@
 #include "ui/startup/MainStartupWindow.h"
 #include "ui/startup/WrappingCheckBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
@@ -32,6 +33,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QSvgRenderer>
@@ -546,6 +548,23 @@ private slots:
                 clipped << QStringLiteral("%1: %2 px off centre").arg(headline).arg(offset);
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(" | "))));
+
+        // Each command's Alt letter stands in its caption as this language writes it, and no
+        // two commands share one.
+        QSet<QChar> letters;
+        for (const QPushButton* button : game.findChildren<QPushButton*>()) {
+            const auto* command =
+                game.findChild<QAction*>(button->objectName() + QStringLiteral("Shortcut"));
+            if (command == nullptr)
+                continue;
+            const QString key = command->shortcut().toString();
+            QVERIFY2(key.startsWith(QStringLiteral("Alt+")) && key.size() == 5, qPrintable(key));
+            const QChar letter = key.back().toLower();
+            QVERIFY2(button->text().toLower().contains(letter),
+                     qPrintable(key + QStringLiteral(" for ") + button->text()));
+            letters.insert(letter);
+        }
+        QCOMPARE(letters.size(), 5);
     }
 
     // The message boxes and the report's input box fit the screen with every text whole, their
