@@ -4,6 +4,7 @@
 #include "FakeStartupSettings.h"
 #include "GameWindowParts.h"
 #include "KestrelinkConfig.h"
+#include "WindowTestSupport.h"
 #include "app/CommandLine.h"
 #include "app/Translations.h"
 #include "game/GameState.h"
@@ -203,29 +204,6 @@ void addLocaleRows() {
     QTest::newRow("en_GB") << "en_GB" << false;
     for (const QString& locale : catalogueLocales())
         QTest::newRow(qPrintable(locale)) << locale << true;
-}
-
-// Answers the next modal dialog of type T once it is on screen. Gives up after five seconds,
-// closing whatever modal dialog is open, so a missing dialog fails the test instead of hanging;
-// a wait still pending when a test ends is dropped then (cleanup()).
-template <typename T> void whenModal(std::function<void(T*)> answer) {
-    auto* timer = new QTimer(qApp);
-    timer->setObjectName(QStringLiteral("whenModal"));
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, ticks, answer] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible()) {
-            if (++*ticks < 500)
-                return;
-            if (QWidget* other = QApplication::activeModalWidget())
-                other->close();
-        } else {
-            answer(dialog);
-        }
-        timer->stop();
-        timer->deleteLater();
-    });
-    timer->start(10);
 }
 
 // What of `dialog` does not fit: a text its control clips, or the dialog itself its screen.

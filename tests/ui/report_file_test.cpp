@@ -1,5 +1,6 @@
 // Saving the game report: whole replacement, a file with other names or of another owner written
 // in place, failures that leave files alone, and the input box with its answers.
+#include "WindowTestSupport.h"
 #include "report/SettingsReport.h"
 #include "ui/game/ReportDialog.h"
 
@@ -27,6 +28,7 @@
 
 using namespace kestrelink;
 using namespace kestrelink::ui;
+using kestrelink::ui::testing::whenModal;
 
 namespace {
 
@@ -65,27 +67,6 @@ std::string longReport() {
     input.pcConnectorColors.assign(32, 0x00FFC0FF);
     input.cableConnectorColors.assign(32, 0x00FFC0FF);
     return settingsReportText(input);
-}
-
-// Answers the next modal dialog of type T once it is on screen. Gives up after five seconds,
-// closing whatever modal dialog is open, so a missing dialog fails the test instead of hanging.
-template <typename T> void whenModal(std::function<void(T*)> answer) {
-    auto* timer = new QTimer(qApp);
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, ticks, answer] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible()) {
-            if (++*ticks < 500)
-                return;
-            if (QWidget* other = QApplication::activeModalWidget())
-                other->close();
-        } else {
-            answer(dialog);
-        }
-        timer->stop();
-        timer->deleteLater();
-    });
-    timer->start(10);
 }
 
 // Counts its calls and hands out a fixed text.
