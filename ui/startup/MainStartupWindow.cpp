@@ -176,14 +176,7 @@ void MainStartupWindow::buildControls() {
     cmdExit->setFont(dialogFont(8.25, true));
     cmdExit->setToolTip(tr("Exit Kestrelink® Connection Game"));
     placeControl(cmdExit, "cmdExit", 6540, 5880, 1935, 495);
-
-    // The generator's listings go here; the player never sees them.
-    lstDebug = new QListWidget(this);
-    placeControl(lstDebug, "lstDebug", 900, 6300, 1035, 6105);
-    lstDebug->hide();
-    lstDebug1 = new QListWidget(this);
-    placeControl(lstDebug1, "lstDebug1", 1860, 6300, 1035, 6105);
-    lstDebug1->hide();
+    // The generator's listings get their hidden list boxes with the first listing.
 }
 
 void MainStartupWindow::buildSettingsFrame() {
@@ -247,9 +240,6 @@ void MainStartupWindow::nameControlsForScreenReaders() {
         QCoreApplication::translate("MainStartupWindow", "Number of Colors to use");
     HScroll2->setAccessibleName(colors);
     accessibility::markAsDisplayBox(*txtColorCount, colors);
-    // Hidden for good: they only keep the generator's listings.
-    accessibility::leaveOut(*lstDebug);
-    accessibility::leaveOut(*lstDebug1);
 }
 
 void MainStartupWindow::setTabOrderAndFocus() {
@@ -365,16 +355,31 @@ QString MainStartupWindow::pcCountText() const {
     return txtGamePCs->text();
 }
 
+// The player never sees the listings, and a start may never deal a game: a list box brings
+// Qt's item views into memory, which every start would otherwise pay for two empty, hidden boxes.
+QListWidget* MainStartupWindow::listingBox(QListWidget*& box, const char* name, int left) {
+    if (box == nullptr) {
+        box = new QListWidget(this);
+        placeControl(box, name, left, 6300, 1035, 6105);
+        box->hide();
+        // Hidden for good: it only keeps a listing.
+        accessibility::leaveOut(*box);
+    }
+    return box;
+}
+
 void MainStartupWindow::showPairingListing(const QStringList& lines) {
-    lstDebug->clear();
-    lstDebug->addItems(lines);
-    lstDebug->repaint();
+    QListWidget* box = listingBox(lstDebug, "lstDebug", 900);
+    box->clear();
+    box->addItems(lines);
+    box->repaint();
 }
 
 void MainStartupWindow::showCableListing(const QStringList& lines) {
-    lstDebug1->clear();
-    lstDebug1->addItems(lines);
-    lstDebug1->repaint();
+    QListWidget* box = listingBox(lstDebug1, "lstDebug1", 1860);
+    box->clear();
+    box->addItems(lines);
+    box->repaint();
 }
 
 void MainStartupWindow::lockSettings() {
