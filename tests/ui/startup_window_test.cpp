@@ -8,7 +8,6 @@
 #include "game/RandomSource.h"
 #include "tests/core/TestRandom.h"
 #include "ui/common/Twips.h"
-#include "ui/common/WrappedTextButton.h"
 #include "ui/startup/MainStartupWindow.h"
 
 #include <QCheckBox>
@@ -24,7 +23,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTextLayout>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
@@ -434,33 +432,6 @@ private slots:
         QCOMPARE(catcher.opened.size(), 2);
         QCOMPARE(catcher.opened.at(0), QUrl(QStringLiteral("http://www.orvane.com")));
         QCOMPARE(catcher.opened.at(1), catcher.opened.at(0));
-    }
-
-    // However narrow the lines, the website's address is never broken in two.
-    void websiteAddressStaysWhole() {
-        GameState state;
-        MainStartupWindow window(state);
-        auto* button = window.findChild<WrappedTextButton*>(QStringLiteral("cmdVisitOrvane"));
-        QVERIFY(button != nullptr);
-        const QString caption = button->captionAsLaidOut();
-        const QString address = QStringLiteral("HTTP://WWW.ORVANE.COM");
-        QTextLayout layout(caption, button->font());
-        QTextOption option;
-        option.setWrapMode(QTextOption::WordWrap);
-        layout.setTextOption(option);
-        for (int width = 20; width <= 400; width += 10) {
-            layout.beginLayout();
-            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-                line.setLineWidth(width);
-            layout.endLayout();
-            // The last line, without the invisible characters that hold the address together.
-            QString last;
-            for (const QChar c : caption.mid(layout.lineAt(layout.lineCount() - 1).textStart()))
-                if (c.category() != QChar::Other_Format)
-                    last += c;
-            QVERIFY2(last.contains(address),
-                     qPrintable(QStringLiteral("%1 px: %2").arg(width).arg(last)));
-        }
     }
 
     // Last: once the application has been told to exit, no further event loop may start.

@@ -10,22 +10,14 @@ namespace kestrelink::ui {
 WrappedTextButton::WrappedTextButton(const QString& text, QWidget* parent)
     : QPushButton(text, parent) {}
 
-// Lines break between words only: a joiner after each slash keeps an address such as
-// "HTTP://WWW.ORVANE.COM" whole. It is the zero width joiner, which Qt's line breaker also
-// never breaks after, rather than the word joiner: the caption's fonts have a glyph for it, and
-// a character they lack would make Qt search the desktop's fonts and load a fallback face for
-// an invisible character on the first paint.
-QString WrappedTextButton::captionAsLaidOut() const {
-    QString caption = text();
-    caption.replace(QLatin1Char('/'), QStringLiteral("/\u200D"));
-    return caption;
-}
-
 void WrappedTextButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QString caption = captionAsLaidOut();
+    // Lines break between words only: a word joiner after each slash keeps an address such as
+    // "HTTP://WWW.ORVANE.COM" whole.
+    QString caption = option.text;
+    caption.replace(QLatin1Char('/'), QStringLiteral("/\u2060"));
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
 

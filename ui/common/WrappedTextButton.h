@@ -11,9 +11,6 @@ class WrappedTextButton : public QPushButton {
 public:
     explicit WrappedTextButton(const QString& text, QWidget* parent = nullptr);
 
-    // The caption as it is drawn: the text with what keeps its words whole.
-    QString captionAsLaidOut() const;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
