@@ -82,8 +82,11 @@ QScrollBar* makeCountScrollBar(QWidget* parent, QStyle* style, int minimum, int 
 }
 
 QLineEdit* makeCountBox(QWidget* parent) {
-    auto* box = new QLineEdit(QStringLiteral("4"), parent);
+    // The text comes after the font: a line edit lays out the text it is made with in the
+    // desktop's font, before it takes its own, and would shape it there for nothing.
+    auto* box = new QLineEdit(parent);
     box->setFont(dialogFont(12, true));
+    box->setText(QStringLiteral("4"));
     box->setEnabled(false);
     // Display only, yet the one place the chosen counts are read: a text box's white ground
     // with a dark number, not the washed-out look of a disabled field.
@@ -180,8 +183,7 @@ void MainStartupWindow::buildControls() {
 }
 
 void MainStartupWindow::buildSettingsFrame() {
-    Frame1 = new SettingsFrame(tr("Select Play or Experience Level"), this);
-    Frame1->setFont(dialogFont(8.25, true));
+    Frame1 = new SettingsFrame(tr("Select Play or Experience Level"), dialogFont(8.25, true), this);
     placeControl(Frame1, "Frame1", 4500, 2160, 3975, 2355);
 
     PlayLevel[0] = new QRadioButton(tr("Beginner"), Frame1);
