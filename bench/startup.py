@@ -348,7 +348,7 @@ def main():
                         help="seconds after the first frame until memory is read")
     parser.add_argument("--timeout", type=float, default=30.0, help="seconds to wait for a window")
     parser.add_argument("--without-accessibility-bus", action="store_true",
-                        help="only the session bus, as before a desktop session has started one")
+                        help="a session bus alone, without the accessibility bus")
     parser.add_argument("--verbose", action="store_true", help="print every start")
     parser.add_argument("bare", help="the bare Qt window (build/bench/startup_bare_window)")
     parser.add_argument("programs", nargs="+", help="the programs to compare with it")
