@@ -3,20 +3,24 @@
 first drawn, how much processor time they have used by then and how much memory they hold once
 it is up, each against the barest Qt window of the same Qt.
 
-    bench/startup.py [--runs N] [--warm-up N] [--settle S] BARE PROGRAM [PROGRAM...]
+    bench/startup.py [--runs N] [--warm-up N] [--settle S] [--without-accessibility-bus]
+                     BARE PROGRAM [PROGRAM...]
 
 BARE is build/bench/startup_bare_window; each PROGRAM is a game binary (two of them compare a
 change with the program before it in one run). Every program is started on one private Xvfb, in
 turns (bare, game, bare, game...; each round begins with the next program, so that none always
 follows the same one), and quoted as the median of its runs.
 
-A window counts as mapped at its MapNotify and as drawn at the first damage to it. The bare window
-is mapped before Qt connects its accessibility bridge to the session bus, the game only after,
-since its window's constructor already talks to the bridge; the time to the first frame drawn
-includes that connection for both. The processor time is that of all the program's threads when
-the window is drawn. VmRSS is read --settle seconds later, so that work put off until after the
-first frame still counts. The machine's load is printed too: on a busy machine the processor
-times and the ratios mean more than the milliseconds.
+The desktop around them is a private session bus and, where at-spi2-core is installed, the
+accessibility bus that a desktop session starts beside it (without a screen reader turned on):
+Qt's accessibility bridge connects to both at every start. A window counts as mapped at its
+MapNotify and as drawn at the first damage to it. The bare window is mapped before its bridge
+connects, the game only after, since every widget wakes the bridge as it is built (a label given
+its text is enough); the time to the first frame drawn includes that connection for both. The
+processor time is that of all the program's threads when the window is drawn. VmRSS is read
+--settle seconds later, so that work put off until after the first frame still counts. The
+machine's load is printed too: on a busy machine the processor times and the ratios mean more
+than the milliseconds.
 
 Exits 77 when there is no Xvfb or libX11 to run on, 1 when a program shows no window."""
 import argparse
@@ -38,6 +42,7 @@ _CREATE_NOTIFY = 16
 _MAP_NOTIFY = 19
 _SUBSTRUCTURE_NOTIFY = 1 << 19
 _DAMAGE_REPORT_NON_EMPTY = 3
+_PR_SET_CHILD_SUBREAPER = 36
 
 
 class _CreateWindowEvent(ctypes.Structure):
@@ -190,6 +195,76 @@ def start_session_bus():
     return bus, address
 
 
+ACCESSIBILITY_BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+
+
+def start_accessibility_bus(environment):
+    """The accessibility bus on the private session bus and display, started at once as a desktop
+    session does; returns its launcher's process, or None where at-spi2-core is missing."""
+    if not os.access(ACCESSIBILITY_BUS_LAUNCHER, os.X_OK) or shutil.which("dbus-send") is None:
+        return None
+    launcher = subprocess.Popen([ACCESSIBILITY_BUS_LAUNCHER, "--launch-immediately"],
+                                env=environment, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)
+    ask = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+           "org.a11y.Bus.GetAddress"]
+    for _ in range(100):
+        if subprocess.run(ask, env=environment, capture_output=True).returncode == 0:
+            return launcher
+        if launcher.poll() is not None:
+            break
+        time.sleep(0.1)
+    stop(launcher)
+    return None
+
+
+def children_of(pid):
+    """The processes pid started (the launcher's own bus daemon and registry among them)."""
+    found = []
+    try:
+        for task in os.listdir(f"/proc/{pid}/task"):
+            with open(f"/proc/{pid}/task/{task}/children") as children:
+                found += [int(child) for child in children.read().split()]
+    except OSError:
+        pass
+    return found
+
+
+def adopt_orphans():
+    """Makes this process the parent of whatever its children leave behind when they end (the
+    accessibility bus launcher forks a helper that outlives it), so that reap_orphans() can reap
+    them rather than leave them to an init that may not."""
+    libc = ctypes.CDLL(None, use_errno=True)
+    libc.prctl(_PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
+
+
+def reap_orphans():
+    """Reaps every child that has ended; called once the processes started here are waited for."""
+    while True:
+        try:
+            pid, _ = os.waitpid(-1, os.WNOHANG)
+        except ChildProcessError:
+            return
+        if pid == 0:
+            return
+
+
+def stop(process):
+    """Ends a process started here, and then whatever it started that outlived it."""
+    children = children_of(process.pid)
+    process.terminate()
+    try:
+        process.wait(5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+    for child in children:
+        try:
+            os.kill(child, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+
+
 def resident_mib(pid):
     with open(f"/proc/{pid}/status") as status:
         for line in status:
@@ -237,14 +312,14 @@ def one_start(screen, program, environment, settle, timeout):
     return to_ms(mapped), to_ms(drawn), cpu, memory
 
 
-def report(programs, samples, runs, warm_up, settle, display, loads):
+def report(programs, samples, runs, warm_up, settle, display, loads, desktop):
     def median(values):
         values = [v for v in values if v is not None]
         return statistics.median(values) if values else None
 
     medians = [[median(column) for column in zip(*samples[p])] for p in programs]
-    print(f"Start-up on a private Xvfb ({display}): medians of {runs} runs each after "
-          f"{warm_up} warm-up, taken in turns; load average {loads[0]:.2f} before, "
+    print(f"Start-up on a private Xvfb ({display}) with {desktop}: medians of {runs} runs "
+          f"each after {warm_up} warm-up, taken in turns; load average {loads[0]:.2f} before, "
           f"{loads[1]:.2f} after")
     print(f"{'program':<44} {'exec to mapped':>16} {'exec to drawn':>16} {'CPU by then':>16} "
           f"{'VmRSS after ' + format(settle, 'g') + ' s':>20}")
@@ -272,6 +347,8 @@ def main():
     parser.add_argument("--settle", type=float, default=0.5,
                         help="seconds after the first frame until memory is read")
     parser.add_argument("--timeout", type=float, default=30.0, help="seconds to wait for a window")
+    parser.add_argument("--without-accessibility-bus", action="store_true",
+                        help="a session bus alone, without the accessibility bus")
     parser.add_argument("--verbose", action="store_true", help="print every start")
     parser.add_argument("bare", help="the bare Qt window (build/bench/startup_bare_window)")
     parser.add_argument("programs", nargs="+", help="the programs to compare with it")
@@ -286,15 +363,22 @@ def main():
         print("startup.py: needs Xvfb and libX11", file=sys.stderr)
         return SKIP
 
+    adopt_orphans()
     server, display = start_xvfb()
     bus, bus_address = start_session_bus()
-    screen = None
+    screen = accessibility_bus = None
     try:
         screen = Screen(display)
         environment = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
-        environment.pop("WAYLAND_DISPLAY", None)
+        for name in ("WAYLAND_DISPLAY", "AT_SPI_BUS_ADDRESS"):
+            environment.pop(name, None)
+        desktop = "no session bus"
         if bus_address:
             environment["DBUS_SESSION_BUS_ADDRESS"] = bus_address
+            if not args.without_accessibility_bus:
+                accessibility_bus = start_accessibility_bus(environment)
+            desktop = ("a session and an accessibility bus" if accessibility_bus
+                       else "a session bus, no accessibility bus")
         samples = {program: [] for program in programs}
         loads = [os.getloadavg()[0]]
         for round_number in range(args.warm_up + args.runs):
@@ -309,18 +393,21 @@ def main():
                           + ", ".join("-" if v is None else f"{v:.1f}" for v in sample),
                           flush=True)
         loads.append(os.getloadavg()[0])
-        report(programs, samples, args.runs, args.warm_up, args.settle, display, loads)
+        report(programs, samples, args.runs, args.warm_up, args.settle, display, loads, desktop)
     except RuntimeError as error:
         print(f"startup.py: {error}", file=sys.stderr)
         return 1
     finally:
         if screen is not None:
             screen.close()
+        if accessibility_bus is not None:
+            stop(accessibility_bus)
         if bus is not None:
             bus.terminate()
             bus.wait()
         server.terminate()
         server.wait()
+        reap_orphans()
     return 0
 
 

@@ -230,6 +230,8 @@ private slots:
     void theStartUpAndHelpWindowsNameTheirControls() {
         GameState startupState;
         MainStartupWindow startup(startupState);
+        startup.showPairingListing({QStringLiteral("1 2")});
+        startup.showCableListing({QStringLiteral("1 2")});
         QSet<QObject*> tree;
         checkTree(startup, tree);
         const QList<std::pair<const char*, const char*>> counts{

@@ -82,8 +82,11 @@ QScrollBar* makeCountScrollBar(QWidget* parent, QStyle* style, int minimum, int 
 }
 
 QLineEdit* makeCountBox(QWidget* parent) {
-    auto* box = new QLineEdit(QStringLiteral("4"), parent);
+    // The text comes after the font: a line edit lays out the text it is made with in the
+    // desktop's font, before it takes its own, and would shape it there for nothing.
+    auto* box = new QLineEdit(parent);
     box->setFont(dialogFont(12, true));
+    box->setText(QStringLiteral("4"));
     box->setEnabled(false);
     // Display only, yet the one place the chosen counts are read: a text box's white ground
     // with a dark number, not the washed-out look of a disabled field.
@@ -176,19 +179,11 @@ void MainStartupWindow::buildControls() {
     cmdExit->setFont(dialogFont(8.25, true));
     cmdExit->setToolTip(tr("Exit Kestrelink® Connection Game"));
     placeControl(cmdExit, "cmdExit", 6540, 5880, 1935, 495);
-
-    // The generator's listings go here; the player never sees them.
-    lstDebug = new QListWidget(this);
-    placeControl(lstDebug, "lstDebug", 900, 6300, 1035, 6105);
-    lstDebug->hide();
-    lstDebug1 = new QListWidget(this);
-    placeControl(lstDebug1, "lstDebug1", 1860, 6300, 1035, 6105);
-    lstDebug1->hide();
+    // The generator's listings get their hidden list boxes with the first listing.
 }
 
 void MainStartupWindow::buildSettingsFrame() {
-    Frame1 = new SettingsFrame(tr("Select Play or Experience Level"), this);
-    Frame1->setFont(dialogFont(8.25, true));
+    Frame1 = new SettingsFrame(tr("Select Play or Experience Level"), dialogFont(8.25, true), this);
     placeControl(Frame1, "Frame1", 4500, 2160, 3975, 2355);
 
     PlayLevel[0] = new QRadioButton(tr("Beginner"), Frame1);
@@ -247,9 +242,6 @@ void MainStartupWindow::nameControlsForScreenReaders() {
         QCoreApplication::translate("MainStartupWindow", "Number of Colors to use");
     HScroll2->setAccessibleName(colors);
     accessibility::markAsDisplayBox(*txtColorCount, colors);
-    // Hidden for good: they only keep the generator's listings.
-    accessibility::leaveOut(*lstDebug);
-    accessibility::leaveOut(*lstDebug1);
 }
 
 void MainStartupWindow::setTabOrderAndFocus() {
@@ -365,16 +357,31 @@ QString MainStartupWindow::pcCountText() const {
     return txtGamePCs->text();
 }
 
+// The player never sees the listings, and a start may never deal a game: a list box brings
+// Qt's item views into memory, which every start would otherwise pay for two empty, hidden boxes.
+QListWidget* MainStartupWindow::listingBox(QListWidget*& box, const char* name, int left) {
+    if (box == nullptr) {
+        box = new QListWidget(this);
+        placeControl(box, name, left, 6300, 1035, 6105);
+        box->hide();
+        // Hidden for good: it only keeps a listing.
+        accessibility::leaveOut(*box);
+    }
+    return box;
+}
+
 void MainStartupWindow::showPairingListing(const QStringList& lines) {
-    lstDebug->clear();
-    lstDebug->addItems(lines);
-    lstDebug->repaint();
+    QListWidget* box = listingBox(lstDebug, "lstDebug", 900);
+    box->clear();
+    box->addItems(lines);
+    box->repaint();
 }
 
 void MainStartupWindow::showCableListing(const QStringList& lines) {
-    lstDebug1->clear();
-    lstDebug1->addItems(lines);
-    lstDebug1->repaint();
+    QListWidget* box = listingBox(lstDebug1, "lstDebug1", 1860);
+    box->clear();
+    box->addItems(lines);
+    box->repaint();
 }
 
 void MainStartupWindow::lockSettings() {

@@ -57,6 +57,8 @@ private:
     void nameControlsForScreenReaders();
     void setTabOrderAndFocus();
     void connectHandlers();
+    // The hidden box that keeps a listing, made on first use.
+    QListWidget* listingBox(QListWidget*& box, const char* name, int left);
 
     void Form_Load();
     void HScroll1_Change();
@@ -83,6 +85,7 @@ private:
     WebsiteButton* cmdVisitOrvane = nullptr;
     QPushButton* cmdHelp = nullptr;
     QPushButton* cmdExit = nullptr;
+    // Made with the first listing.
     QListWidget* lstDebug = nullptr;
     QListWidget* lstDebug1 = nullptr;
 

@@ -30,7 +30,13 @@ private:
 
 } // namespace
 
-SettingsFrame::SettingsFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+// The font comes first: a group box measures its title as soon as it has one, and before its
+// own font it would shape the title in the desktop's font for nothing.
+SettingsFrame::SettingsFrame(const QString& title, const QFont& font, QWidget* parent)
+    : QGroupBox(parent) {
+    setFont(font);
+    setTitle(title);
+}
 
 void SettingsFrame::childEvent(QChildEvent* event) {
     if (event->added() && event->child()->isWidgetType())

@@ -9,7 +9,7 @@ namespace kestrelink::ui {
 class SettingsFrame : public QGroupBox {
     Q_OBJECT
 public:
-    explicit SettingsFrame(const QString& title, QWidget* parent = nullptr);
+    SettingsFrame(const QString& title, const QFont& font, QWidget* parent = nullptr);
 
 signals:
     // A left-button press and release, both over the frame or its disabled controls.
