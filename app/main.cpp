@@ -1,6 +1,7 @@
 // Starts the game: one shared state for the run and the start-up window, which leads to the rest.
 #include "KestrelinkConfig.h"
 #include "app/CommandLine.h"
+#include "app/DisplayFailureGuard.h"
 #include "app/Translations.h"
 #include "game/GameState.h"
 #include "ui/common/ColorSymbols.h"
@@ -11,6 +12,7 @@
 #include <QLocale>
 #include <QProcessEnvironment>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -49,7 +51,9 @@ int main(int argc, char* argv[]) {
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform.toLatin1());
 
+    std::optional<kestrelink::app::DisplayFailureGuard> displayFailureGuard(std::in_place);
     QApplication app(argc, argv);
+    displayFailureGuard.reset();
     setIdentity();
     // The desktop matches the running game to its menu entry and icon by this.
     QGuiApplication::setDesktopFileName(QStringLiteral(KESTRELINK_APP_ID));
