@@ -3,7 +3,8 @@
 what it says: the start-up window and its focus, a game opened with keys, every command and
 connector reached with Tab, each connector's colour and plug state, a 4-PC game won by
 plugging every cable connector from its menu into the PC connector its colours call for
-("Congratulations" spoken within 5 s of the last plug), and a wrong wiring ("Sorry").
+("Congratulations" spoken within 5 s of the last plug), the arrow keys stepping between
+connectors, and a wrong wiring ("Sorry").
 
   screen_reader.py --game build/kestrelink --out DIR
 
@@ -205,6 +206,11 @@ class Run:
         if "at home" not in said:
             raise Failure("after Alt+R, cable connector 1 is not at home: %s" % said)
         self.step("Restart Game (Alt+R): %r" % said)
+        # The arrow keys step along the row of cable connectors and down to the other row.
+        self.press("Right", r"^Cable connector 3,", "Right arrow to cable connector 3")
+        said = self.press("Down", r"^Cable connector 4,", "Down arrow to cable connector 4")
+        self.focus = self.cable_stop(3)
+        self.step("arrow keys Right and Down: %r" % said)
         last_plug = self.wire(want_ring=False)
         said = self.ear.wait_for(r"Sorry", 5, "Sorry within 5 s")
         self.step("a wrong complete wiring: %r spoken %.1f s after the last plug"

@@ -1,7 +1,8 @@
 // The game window from the keyboard alone, with keys that type no character: Tab visits every
 // command, time box and connector and rings a focused connector without touching the board's
-// look; the menu on a cable connector plugs, unplugs and marks as a drop or a click would; Alt
-// and a letter run the commands; none of these keys offers the report.
+// look; the arrow keys move between neighbouring connectors; the menu on a cable connector plugs,
+// unplugs and marks as a drop or a click would; Alt and a letter run the commands; none of these
+// keys offers the report.
 #include "FakeStartupSettings.h"
 #include "tests/core/SteppedTime.h"
 #include "ui/game/GameWindow.h"
@@ -226,6 +227,33 @@ private slots:
             QCOMPARE(items.at(c), QStringLiteral("Plug into ") + pcName(c));
         QCOMPARE(state.board.cableConnectors[0].left, home.left);
         QCOMPARE(state.board.PcConnectorPlug[at(misfit)][0], kNone);
+    }
+
+    // Along the row of cable connectors, over to the nearer column of PC connectors, down it,
+    // across to the other column, up to the cables and down again; where nothing lies that way
+    // the focus stays. The board itself is not touched.
+    void arrowsWalkTheRowsAndColumns() {
+        open();
+        const auto plugs = state.board.PcConnectorPlug;
+        focusCable(0);
+        const std::vector<std::pair<Qt::Key, const char*>> walk{
+            {Qt::Key_Right, "TheCableConnector2"}, {Qt::Key_Down, "TheCableConnector3"},
+            {Qt::Key_Up, "TheCableConnector2"},    {Qt::Key_Right, "TheCableConnector4"},
+            {Qt::Key_Right, "TheCableConnector6"}, {Qt::Key_Right, "ThePcConnector2"},
+            {Qt::Key_Down, "ThePcConnector3"},     {Qt::Key_Down, "ThePcConnector6"},
+            {Qt::Key_Down, "ThePcConnector7"},     {Qt::Key_Down, "ThePcConnector7"},
+            {Qt::Key_Left, "ThePcConnector5"},     {Qt::Key_Up, "ThePcConnector4"},
+            {Qt::Key_Up, "ThePcConnector1"},       {Qt::Key_Up, "ThePcConnector0"},
+            {Qt::Key_Up, "TheCableConnector1"},    {Qt::Key_Left, "ThePcConnector0"},
+        };
+        QStringList expected, visited;
+        for (const auto& [key, name] : walk) {
+            press(key);
+            expected << QString::fromLatin1(name);
+            visited << focusName();
+        }
+        QCOMPARE(visited, expected);
+        QCOMPARE(state.board.PcConnectorPlug, plugs);
     }
 
     void altAndALetterRunTheCommands() {

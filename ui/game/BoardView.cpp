@@ -4,6 +4,7 @@
 #include "game/Numbering.h"
 #include "game/Palette.h"
 #include "ui/common/Accessibility.h"
+#include "ui/game/ArrowNeighbour.h"
 #include "ui/game/BoardControl.h"
 #include "ui/game/CableConnector.h"
 #include "ui/game/CableLayer.h"
@@ -247,6 +248,27 @@ std::optional<int> BoardView::focusedCableConnector() const {
         if (connector->hasFocus())
             return connector->index();
     return std::nullopt;
+}
+
+QWidget* BoardView::connectorBeside(const QObject* from, int arrowKey) const {
+    std::vector<QWidget*> shown;
+    const QWidget* start = nullptr;
+    const auto consider = [&](QWidget* connector) {
+        if (connector == from)
+            start = connector;
+        else if (connector->isVisible())
+            shown.push_back(connector);
+    };
+    std::for_each(pcConnectors_.begin(), pcConnectors_.end(), consider);
+    std::for_each(cableConnectors_.begin(), cableConnectors_.end(), consider);
+    if (start == nullptr)
+        return nullptr;
+    std::vector<QRect> places;
+    places.reserve(shown.size());
+    for (const QWidget* connector : shown)
+        places.push_back(connector->geometry());
+    const std::optional<std::size_t> next = arrowNeighbour(start->geometry(), places, arrowKey);
+    return next ? shown[*next] : nullptr;
 }
 
 void BoardView::restack() {

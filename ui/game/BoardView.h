@@ -48,6 +48,9 @@ public:
     QList<QWidget*> tabStops(int pcCount) const;
     // The cable connector with the keyboard focus, if one has it.
     std::optional<int> focusedCableConnector() const;
+    // The shown connector an arrow key leads to from the connector `from`, or null when `from`
+    // is no connector or none lies that way.
+    QWidget* connectorBeside(const QObject* from, int arrowKey) const;
 
     int createdConnectorCount() const { return static_cast<int>(cableConnectors_.size()); }
     int createdPcCount() const { return static_cast<int>(pcs_.size()); }

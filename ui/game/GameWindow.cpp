@@ -13,6 +13,7 @@
 #include "ui/common/StartupSettings.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WindowFrame.h"
+#include "ui/game/ArrowNeighbour.h"
 #include "ui/game/BoardControl.h"
 #include "ui/game/CableConnector.h"
 #include "ui/game/CableConnectorDrag.h"
@@ -433,6 +434,15 @@ bool GameWindow::isMenuKeyForThisWindow(QObject* watched, QEvent* event) const {
            (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
 }
 
+QWidget* GameWindow::arrowStep(QObject* watched, QEvent* event) const {
+    if (event->type() != QEvent::KeyPress)
+        return nullptr;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !isArrowKey(key->key()))
+        return nullptr;
+    return boardView_->connectorBeside(watched, key->key());
+}
+
 void GameWindow::showKeyboardMenu() {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("keyboardMenu"));
@@ -496,6 +506,10 @@ bool GameWindow::isTimeBox(QObject* watched) const {
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (isMenuKeyForThisWindow(watched, event)) {
         showKeyboardMenu();
+        return true;
+    }
+    if (QWidget* next = arrowStep(watched, event)) {
+        next->setFocus(Qt::OtherFocusReason);
         return true;
     }
     if (isCharacterKeyForThisWindow(watched, event)) {

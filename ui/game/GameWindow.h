@@ -114,6 +114,8 @@ private:
     bool isCharacterKeyForThisWindow(QObject* watched, QEvent* event) const;
     // The Menu key, or Shift+F10, on any control of this window.
     bool isMenuKeyForThisWindow(QObject* watched, QEvent* event) const;
+    // The connector an arrow key pressed on a connector moves the focus to, if any.
+    QWidget* arrowStep(QObject* watched, QEvent* event) const;
     bool isTimeBox(QObject* watched) const;
     // The commands, each with a shortcut that types no character, for the keyboard and the
     // keyboard's menu.
